@@ -1,0 +1,36 @@
+#include "driver/Definitions.h"
+
+#include "driver/Platform.h"
+#include "model/Klasa.h"
+#include "model/SymbolTable.h"
+#include "parser/Parser.h"
+#include "scanner/Scanner.h"
+#include "tree/Start.h"
+
+namespace php {
+
+bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile) {
+    resetScanner();
+    restartScanner(stream);
+    parseFile(fullPath);
+    if (roots().empty()) return false;
+    auto* root = static_cast<Start*>(rootAt(0));
+    root->fileName = fullPath;
+    if (userFile) root->enterIncluded(fullPath, root);
+    root->link();
+    root->check();
+    releaseCurrentRoot();
+    return true;
+}
+
+bool readDefinitionFile(const std::string& installationDirectory, const std::string& fileName) {
+    std::string full;
+    if (!fullPath(installationDirectory + fileName, full)) return false;
+    std::FILE* f = openForReading(full);
+    if (!f) return false;
+    bool ok = analyseRootOf(f, full, false);
+    std::fclose(f);
+    return ok;
+}
+
+}  // namespace php

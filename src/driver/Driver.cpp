@@ -1,0 +1,103 @@
+#include "driver/Driver.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "diagnostics/Greska.h"
+#include "driver/Definitions.h"
+#include "driver/Platform.h"
+#include "driver/Report.h"
+#include "driver/RunState.h"
+#include "model/Klasa.h"
+#include "model/SymbolTable.h"
+#include "tree/Start.h"
+
+namespace php {
+
+namespace {
+
+void printLine(const char* text) {
+    std::fputs(text, stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+// The executable's path, or TARNWICK_PATH + "tarnwick.exe"; ends the process
+// with status 4 when neither is available.
+std::string installationLookup() {
+    std::string path = executablePath();
+    if (!path.empty()) return path;
+    if (const char* env = std::getenv("TARNWICK_PATH")) return std::string(env) + "tarnwick.exe";
+    printLine("Error initializing - please check that TARNWICK_PATH env. variable is set");
+    std::exit(4);
+}
+
+// Position of the last path separator, or npos.
+size_t lastSeparator(const std::string& path) {
+    size_t slash = path.rfind('/');
+    size_t backslash = path.rfind('\\');
+    if (slash == std::string::npos) return backslash;
+    if (backslash == std::string::npos) return slash;
+    return std::max(slash, backslash);
+}
+
+void createObjectClass() {
+    SymbolTable* scope = globalBuiltinScope();
+    if (!scope->findClass("object")) scope->addClass("object", new Klasa("", -1, "object"));
+}
+
+bool initialise(const std::string& executable, const std::string& argument) {
+    RunState* state = runState();
+    size_t sep = lastSeparator(executable);
+    if (sep != std::string::npos) state->setInstallationDirectory(executable.substr(0, sep));
+    createObjectClass();
+    for (const char* name : {"/class.php", "/function.php", "/constant.php"})
+        if (!readDefinitionFile(state->installationDirectory, name)) return false;
+    state->definitionsMode = false;
+    std::string full;
+    if (!fullPath(argument, full)) return false;
+    sep = lastSeparator(full);
+    if (sep != std::string::npos) state->setUserFileDirectory(full.substr(0, sep));
+    state->appendIncludeDirectory(state->userFileDirectory);
+    return true;
+}
+
+}  // namespace
+
+int runTarnwick(int argc, char** argv) {
+    std::string executable = installationLookup();
+    if (argc < 2) {
+        printLine("Usage:");
+        printLine("\ttarnwick.exe phpfile");
+        return 1;
+    }
+    const std::string argument = argv[1];
+    if (!initialise(executable, argument)) {
+        printLine("Could not initialize. Please repair installation.");
+        return 3;
+    }
+    std::string full;
+    std::FILE* f = openForReading(argument);
+    if (!f || !fullPath(argument, full)) {
+        if (f) std::fclose(f);
+        std::string message = "Could not open '" + argument + "'";
+        printLine(message.c_str());
+        return 2;
+    }
+    try {
+        analyseRootOf(f, full, true);
+        std::fclose(f);
+        f = nullptr;
+    } catch (const std::bad_alloc&) {
+        if (f) std::fclose(f);
+        try {
+            releaseCurrentRoot();
+        } catch (...) {
+        }
+        printLine("Tarnwick out of memory; errors caught so far:");
+    }
+    return exitStatusFor(printReport(syntaxList(), semanticList(), stderr));
+}
+
+}  // namespace php

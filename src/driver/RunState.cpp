@@ -1,0 +1,10 @@
+#include "driver/RunState.h"
+
+namespace php {
+
+RunState* runState() {
+    static RunState* state = new RunState();
+    return state;
+}
+
+}  // namespace php

@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <set>
+#include <string>
+
+namespace php {
+
+class SymbolTable;
+class Type;
+
+// One variable (kind 0) or constant (kind 1) name at one place.
+struct NameRecord {
+    SymbolTable* scope = nullptr;
+    std::string name;
+    std::string file;
+    int32_t line = -1;
+    int32_t kind = 0;
+    uint8_t exactCase = 1;  // 0: stored lower-cased, matches regardless of case
+    Type* type = nullptr;   // the type last assigned to the name
+    int32_t indexDepth = 0;
+
+    NameRecord() = default;
+    NameRecord(SymbolTable* scope, std::string name, std::string file, int32_t line, int32_t kind,
+               uint8_t exactCase = 1, Type* type = nullptr)
+        : scope(scope), name(std::move(name)), file(std::move(file)), line(line), kind(kind),
+          exactCase(exactCase), type(type) {}
+};
+
+// The order that defines set membership: kind, then scope, then name; a name
+// that must match exactly is lower-cased when compared with one that needn't.
+struct NameRecordLess {
+    bool operator()(const NameRecord& a, const NameRecord& b) const;
+};
+
+using NameSet = std::set<NameRecord, NameRecordLess>;
+
+}  // namespace php

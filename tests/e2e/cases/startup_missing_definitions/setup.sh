@@ -1,0 +1,1 @@
+rm "$INSTALL/function.php"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Runs the checker on one end-to-end case and compares standard error and the
+# exit status exactly.
+#
+# A case is a directory holding the PHP file(s) and:
+#   expected.stderr  exact standard error; @DIR@ stands for the case's absolute
+#                    directory, @INSTALL@ for the installation directory
+#   expected.status  the exit status
+#   args             optional: arguments, one per line (default: case.php;
+#                    an empty file gives no argument)
+#   env              optional: NAME=value lines added to the environment
+#   setup.sh         optional: run in the case directory before the checker,
+#                    with INSTALL set (to remove or spoil definition files)
+# The binary and the definitions are copied to a fresh installation directory.
+set -u
+exe=$1 defs=$2 case=$3
+work=$(mktemp -d)
+trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+install="$work/install"
+mkdir -p "$install"
+cp "$exe" "$install/tarnwick"
+cp "$defs"/*.php "$install/"
+cp -r "$case" "$work/case"
+dir="$work/case"
+cd "$dir" || exit 1
+if [ -f setup.sh ]; then INSTALL="$install" bash setup.sh || { echo "setup failed"; exit 1; }; fi
+args=(case.php)
+[ -f args ] && mapfile -t args < args
+envs=()
+if [ -f env ]; then
+  while IFS= read -r line; do [ -n "$line" ] && envs+=("${line//@INSTALL@/$install}"); done < env
+fi
+timeout 60 env "${envs[@]}" "$install/tarnwick" "${args[@]}" > /dev/null 2> "$work/stderr"
+status=$?
+sed -e "s#@DIR@#$dir#g" -e "s#@INSTALL@#$install#g" expected.stderr > "$work/expected"
+expected_status=$(tr -d '[:space:]' < expected.status)
+ok=1
+if ! cmp -s "$work/expected" "$work/stderr"; then
+  echo "standard error differs (expected, actual):"
+  diff -u "$work/expected" "$work/stderr" | sed 's/^/  /'
+  ok=0
+fi
+if [ "$status" != "$expected_status" ]; then
+  echo "exit status: expected $expected_status, got $status"
+  ok=0
+fi
+[ $ok = 1 ] && echo "pass" && exit 0
+exit 1
