@@ -23,12 +23,10 @@ void printLine(const char* text) {
     std::fflush(stderr);
 }
 
-// The executable's path, or TARNWICK_PATH + "tarnwick.exe"; ends the process
-// with status 4 when neither is available.
+// Ends the process with status 4 when no installation path can be found.
 std::string installationLookup() {
-    std::string path = executablePath();
+    std::string path = installationPath(executablePath(), std::getenv("TARNWICK_PATH"));
     if (!path.empty()) return path;
-    if (const char* env = std::getenv("TARNWICK_PATH")) return std::string(env) + "tarnwick.exe";
     printLine("Error initializing - please check that TARNWICK_PATH env. variable is set");
     std::exit(4);
 }
@@ -64,6 +62,12 @@ bool initialise(const std::string& executable, const std::string& argument) {
 }
 
 }  // namespace
+
+std::string installationPath(const std::string& executable, const char* environment) {
+    if (!executable.empty() && executable[0] == '/') return executable;
+    if (environment) return std::string(environment) + "tarnwick.exe";
+    return std::string();
+}
 
 int runTarnwick(int argc, char** argv) {
     std::string executable = installationLookup();

@@ -11,6 +11,9 @@
 #   env              optional: NAME=value lines added to the environment
 #   setup.sh         optional: run in the case directory before the checker,
 #                    with INSTALL set (to remove or spoil definition files)
+#   wrapper          optional: a bash snippet that runs the command given as its
+#                    arguments ("$@"), e.g. in another mount namespace; when it
+#                    cannot set itself up it exits 77 and the case is skipped
 # The binary and the definitions are copied to a fresh installation directory.
 set -u
 exe=$1 defs=$2 case=$3
@@ -30,8 +33,14 @@ envs=()
 if [ -f env ]; then
   while IFS= read -r line; do [ -n "$line" ] && envs+=("${line//@INSTALL@/$install}"); done < env
 fi
-timeout 60 env "${envs[@]}" "$install/tarnwick" "${args[@]}" > /dev/null 2> "$work/stderr"
+cmd=(timeout 60 env -u TARNWICK_PATH "${envs[@]}" "$install/tarnwick" "${args[@]}")
+if [ -f wrapper ]; then
+  bash wrapper "${cmd[@]}" > /dev/null 2> "$work/stderr"
+else
+  "${cmd[@]}" > /dev/null 2> "$work/stderr"
+fi
 status=$?
+[ -f wrapper ] && [ $status = 77 ] && { echo "skipped: $(cat "$work/stderr")"; exit 77; }
 sed -e "s#@DIR@#$dir#g" -e "s#@INSTALL@#$install#g" expected.stderr > "$work/expected"
 expected_status=$(tr -d '[:space:]' < expected.status)
 ok=1

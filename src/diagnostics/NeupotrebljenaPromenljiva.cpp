@@ -1,0 +1,13 @@
+#include "diagnostics/NeupotrebljenaPromenljiva.h"
+
+namespace php::greske {
+
+NeupotrebljenaPromenljiva::NeupotrebljenaPromenljiva(const std::string& name, const std::string& file, int32_t line)
+    : Greska(file, line), name(name) {}
+
+std::string NeupotrebljenaPromenljiva::render() const {
+    // Empty text: the report skips it, so it is neither printed nor counted.
+    return std::string();
+}
+
+}  // namespace php::greske
