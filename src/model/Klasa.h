@@ -1,13 +1,24 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "model/Type.h"
+#include "model/Value.h"
 
 namespace php {
 
 class SymbolTable;
+class Klasa;
+
+// Storage of an object: its class, the part built for the parent class, and
+// one Value per property entered in the class's table.
+struct ObjectData {
+    Klasa* klasa = nullptr;
+    ObjectData* parentPart = nullptr;  // owned
+    std::map<std::string, Value> properties;
+};
 
 // A class or interface. Its type name is the class name.
 class Klasa : public Type {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "model/Type.h"
@@ -104,5 +105,33 @@ public:
     // `create` is set; null when absent otherwise. Owned by the array.
     Value* element(const Value& key, bool create);
 };
+
+// Key order of array storage: a before b when `a.less(b)` is true, so 1, 1.0
+// and '1' are one key. PHP's loose comparison is not transitive across
+// strings and numbers; a map holding such mixed keys stays well-formed but
+// may not find every key again, which matches the fuzzy nature of the order.
+struct ArrayKeyLess {
+    bool operator()(const Value& a, const Value& b) const;
+};
+
+// Storage of the array type: elements are owned by the map.
+using ArrayMap = std::map<Value, Value*, ArrayKeyLess>;
+
+// The elements of an array-typed Value (an empty map for any other value).
+const ArrayMap& arrayElements(const Value& v);
+
+// Reads a leading integer the way the C library's long conversion does
+// (leading blanks, optional sign, no digits gives 0) in the given base, and
+// saturates at the 32-bit signed limits. Used by string-to-integer conversion
+// and by integer literals.
+int64_t saturatingLong(const std::string& text, int base);
+
+// The largest integer not above d, clamped to the 64-bit range (NaN gives 0),
+// so that no float reaches an undefined conversion.
+int64_t floorToInteger(double d);
+
+// True when d equals the float of its 64-bit truncation; the truncation is
+// stored in `out`. Infinite, NaN and out-of-range floats are not integral.
+bool integralFloat(double d, int64_t& out);
 
 }  // namespace php

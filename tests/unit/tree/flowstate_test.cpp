@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include "tree/FlowState.h"
+#include "tree/ParserBase.h"
+
+using namespace php;
+
+// Live heap blocks, to show that destroying a graph frees exactly what it
+// built: a double free would abort and a missed state would stay counted.
+// Not inlined, so that a memory checker that replaces these operators sees
+// every call (the count then stays at zero and the checker does the work).
+static long liveBlocks = 0;
+
+__attribute__((noinline)) void* operator new(std::size_t size) {
+    void* p = std::malloc(size ? size : 1);
+    if (!p) throw std::bad_alloc();
+    ++liveBlocks;
+    return p;
+}
+__attribute__((noinline)) void operator delete(void* p) noexcept {
+    if (!p) return;
+    --liveBlocks;
+    std::free(p);
+}
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace {
+
+// Builds a -> b, a -> c, b -> d, c -> d.
+struct Diamond {
+    FlowState* a = new FlowState();
+    FlowState* b = new FlowState();
+    FlowState* c = new FlowState();
+    FlowState* d = new FlowState();
+    Diamond() {
+        a->attach(b);
+        a->attach(c);
+        b->attach(d);
+        c->attach(d);
+    }
+};
+
+class FlowNode : public ParserBase {
+public:
+    explicit FlowNode(int line = 1) : ParserBase(line, 0, line, 0) {}
+    void link() override {}
+    void check() override {}
+    Value evaluate() override { return Value(); }
+    void computeFlow() override { seedFlow(); }
+    void collectChildren(std::vector<ParserBase*>&) override {}
+    using ParserBase::adoptFlow;
+    using ParserBase::combineFlow;
+    using ParserBase::sequenceFlow;
+};
+
+FlowSet leavesOf(FlowState* s) { return s->leafSet(); }
+
+}  // namespace
+
+TEST(FlowState, AttachRefusesWhenClosedAndKeepsOneEdge) {
+    FlowState x, s;
+    EXPECT_TRUE(x.attach(nullptr));
+    EXPECT_EQ(x.successors, nullptr);  // no set for a null successor
+    EXPECT_TRUE(x.attach(&s));
+    EXPECT_TRUE(x.attach(&s));
+    ASSERT_NE(x.successors, nullptr);
+    EXPECT_EQ(x.successors->size(), 1u);
+    EXPECT_TRUE(s.attached);
+    EXPECT_FALSE(x.attached);
+
+    FlowState closed, t;
+    closed.closed = true;
+    EXPECT_FALSE(closed.attach(&t));
+    EXPECT_EQ(closed.successors, nullptr);
+    EXPECT_FALSE(t.attached);
+
+    // Closing keeps existing edges.
+    x.closed = true;
+    EXPECT_EQ(x.successors->size(), 1u);
+    EXPECT_FALSE(x.attach(&t));
+}
+
+TEST(FlowState, AbsorbIntoSingleStates) {
+    FlowState closed, s;
+    closed.closed = true;
+    EXPECT_FALSE(closed.absorb(&s));
+    EXPECT_EQ(closed.successors, nullptr);
+    EXPECT_TRUE(closed.absorb(nullptr));
+
+    FlowState open;
+    EXPECT_TRUE(open.absorb(&s));
+    ASSERT_NE(open.successors, nullptr);
+    EXPECT_EQ(*open.successors, FlowSet{&s});
+}
+
+TEST(FlowState, AbsorbAttachesOnlyToOpenLeaves) {
+    FlowState root, shut, open, s;
+    shut.closed = true;
+    root.attach(&shut);
+    root.attach(&open);
+    EXPECT_TRUE(root.absorb(&s));
+    EXPECT_EQ(shut.successors, nullptr);
+    ASSERT_NE(open.successors, nullptr);
+    EXPECT_EQ(*open.successors, FlowSet{&s});
+    EXPECT_EQ(leavesOf(&root), (FlowSet{&shut, &s}));  // a closed leaf stays a leaf
+
+    // Every leaf is offered, whatever the order: two open leaves both take it.
+    FlowState r2, l1, l2, t;
+    r2.attach(&l1);
+    r2.attach(&l2);
+    EXPECT_TRUE(r2.absorb(&t));
+    EXPECT_TRUE(l1.successors && l1.successors->count(&t));
+    EXPECT_TRUE(l2.successors && l2.successors->count(&t));
+
+    // All leaves closed: refused, nothing changes.
+    FlowState r3, c1, u;
+    c1.closed = true;
+    r3.attach(&c1);
+    EXPECT_FALSE(r3.absorb(&u));
+    EXPECT_EQ(c1.successors, nullptr);
+}
+
+TEST(FlowState, WalksVisitSharedStatesOnce) {
+    FlowState lone;
+    EXPECT_EQ(leavesOf(&lone), FlowSet{&lone});
+    FlowSet self;
+    lone.collectReachable(self);
+    EXPECT_EQ(self, FlowSet{&lone});
+
+    Diamond g;
+    EXPECT_EQ(leavesOf(g.a), FlowSet{g.d});
+    FlowSet all;
+    g.a->collectReachable(all);
+    EXPECT_EQ(all, (FlowSet{g.a, g.b, g.c, g.d}));
+
+    // Paths of different lengths to one state; leaves are appended to `out`.
+    FlowState* e = new FlowState();
+    FlowState* f = new FlowState();
+    g.a->attach(e);
+    g.d->attach(f);
+    e->attach(f);
+    FlowSet out{&lone};
+    g.a->collectLeaves(out);
+    EXPECT_EQ(out, (FlowSet{&lone, f}));
+
+    g.a->destroyGraph();
+    delete g.a;
+}
+
+TEST(FlowState, DestroyGraphFreesEachStateOnce) {
+    long before = liveBlocks;
+    {
+        Diamond g;
+        FlowState* tail = new FlowState();
+        g.d->attach(tail);
+        g.b->attach(tail);  // shared again, on another level
+        g.a->destroyGraph();
+        EXPECT_EQ(g.a->successors, nullptr);
+        delete g.a;
+    }
+    EXPECT_EQ(liveBlocks, before);
+
+    // A state that was dismantled only loses its own successor set.
+    FlowState* x = new FlowState();
+    FlowState* y = new FlowState();
+    x->attach(y);
+    x->dismantled = true;
+    x->destroyGraph();
+    EXPECT_EQ(x->successors, nullptr);
+    delete x;
+    delete y;
+    EXPECT_EQ(liveBlocks, before);
+}
+
+TEST(FlowState, AnyInSetStopsAtFirstMatch) {
+    FlowState s1, s2, s3;
+    s2.closed = true;
+    FlowSet set{&s1, &s2, &s3};
+    struct Probe {
+        int calls = 0;
+    } probe;
+    auto isClosed = [](FlowState* s, void* arg) {
+        ++static_cast<Probe*>(arg)->calls;
+        return s->closed;
+    };
+    EXPECT_TRUE(FlowState::anyInSet(set, isClosed, &probe));
+    int position = 0;
+    for (FlowState* s : set) {
+        ++position;
+        if (s == &s2) break;
+    }
+    EXPECT_EQ(probe.calls, position);
+    s2.closed = false;
+    probe.calls = 0;
+    EXPECT_FALSE(FlowState::anyInSet(set, isClosed, &probe));
+    EXPECT_EQ(probe.calls, 3);
+    EXPECT_FALSE(FlowState::anyInSet(FlowSet{}, isClosed, &probe));
+}
+
+TEST(FlowState, LongChainsNeedNoRecursion) {
+    const int length = 200000;
+    long before = liveBlocks;
+    std::vector<FlowState*> chain;
+    chain.reserve(length);
+    for (int i = 0; i < length; ++i) chain.push_back(new FlowState());
+    for (int i = 0; i + 1 < length; ++i) chain[i]->attach(chain[i + 1]);
+
+    EXPECT_EQ(leavesOf(chain[0]), FlowSet{chain.back()});
+    FlowSet all;
+    chain[0]->collectReachable(all);
+    EXPECT_EQ(all.size(), static_cast<size_t>(length));
+
+    FlowState* extra = new FlowState();
+    EXPECT_TRUE(chain[0]->absorb(extra));
+    EXPECT_TRUE(chain.back()->successors && chain.back()->successors->count(extra));
+
+    FlowState* first = chain[0];
+    std::vector<FlowState*>().swap(chain);
+    all.clear();
+    first->destroyGraph();
+    delete first;
+    EXPECT_EQ(liveBlocks, before);
+}
+
+TEST(FlowHelpers, BuildGraphsFromChildren) {
+    long before = liveBlocks;
+    {
+        FlowNode list;
+        list.sequenceFlow({});
+        ASSERT_NE(list.flow, nullptr);
+        EXPECT_EQ(list.flow->owner, &list);
+        EXPECT_EQ(list.flow->successors, nullptr);
+        list.flow->destroyGraph();
+        delete list.flow;
+
+        // Items run in order and the list's own state comes last.
+        FlowNode a, b, seq;
+        a.seedFlow();
+        b.seedFlow();
+        seq.sequenceFlow({&a, nullptr, &b});
+        EXPECT_EQ(seq.flow, a.flow);
+        EXPECT_EQ(*a.flow->successors, FlowSet{b.flow});
+        FlowSet leaves = seq.flow->leafSet();
+        ASSERT_EQ(leaves.size(), 1u);
+        EXPECT_EQ((*leaves.begin())->owner, &seq);
+        seq.flow->destroyGraph();
+        delete seq.flow;
+
+        // A child whose graph ends closed refuses the adopting node's state,
+        // which is then freed.
+        FlowNode child, parent;
+        child.seedFlow();
+        child.flow->closed = true;
+        parent.adoptFlow(&child);
+        EXPECT_EQ(parent.flow, child.flow);
+        EXPECT_EQ(child.flow->successors, nullptr);
+        delete child.flow;
+
+        // combineFlow with no first child starts from an empty state, then
+        // the second child's graph, then the node's own state.
+        FlowNode second, both;
+        second.seedFlow();
+        both.combineFlow(nullptr, &second);
+        ASSERT_NE(both.flow, nullptr);
+        EXPECT_EQ(both.flow->owner, nullptr);
+        EXPECT_EQ(*both.flow->successors, FlowSet{second.flow});
+        ASSERT_NE(second.flow->successors, nullptr);
+        EXPECT_EQ((*second.flow->successors->begin())->owner, &both);
+        both.flow->destroyGraph();
+        delete both.flow;
+    }
+    EXPECT_EQ(liveBlocks, before);
+}
