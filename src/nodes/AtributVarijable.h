@@ -1,0 +1,24 @@
+#pragma once
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// One "->name" or "->name(args)" step of an object chain.
+class AtributVarijable : public ParserBase {
+public:
+    ParserBase* attribute = nullptr;  // an AtributObjekta
+    ParserBase* arguments = nullptr;  // an ArgumentiFunkcije, only for a method call
+
+    AtributVarijable(const char* arrow, const Location& loc, ParserBase* attribute, ParserBase* arguments);
+    ~AtributVarijable() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    int kind() const override { return 6; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+    bool isCallLike() override;
+};
+
+}  // namespace php

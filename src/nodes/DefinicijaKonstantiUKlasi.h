@@ -1,0 +1,25 @@
+#pragma once
+#include <vector>
+
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// A "const A = 1, B = 2;" statement inside a class body.
+class DefinicijaKonstantiUKlasi : public ParserBase {
+public:
+    ParserBase* constants = nullptr;  // ListaDefKonstanti
+
+    DefinicijaKonstantiUKlasi(const char* text, const Location& loc, ParserBase* listaDefKonstanti,
+                              ParserBase* krajNaredbe);
+    ~DefinicijaKonstantiUKlasi() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    int kind() const override { return 30; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+};
+
+}  // namespace php

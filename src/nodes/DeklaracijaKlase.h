@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "tree/ParserBase.h"
+
+namespace php {
+
+class Klasa;
+
+// A class declaration: "[abstract|final] class Name [extends P] [implements I, J] { ... }".
+class DeklaracijaKlase : public ParserBase {
+public:
+    ParserBase* modifier = nullptr;    // OpcDirektivaZaNasledjivanje
+    std::string name;                  // as written
+    ParserBase* extends = nullptr;     // Nasledjivanje
+    ParserBase* implements = nullptr;  // ListaImplementacija
+    ParserBase* body = nullptr;        // DefinicijeUKlasi; null for an empty body
+    Klasa* klasa = nullptr;            // not owned; set when the class is registered
+
+    DeklaracijaKlase(ParserBase* opcDirektivaZaNasledjivanje, const char* text, const Location& loc,
+                     ParserBase* identifikator, ParserBase* nasledjivanje, ParserBase* listaImplementacija,
+                     const char* lbraceText, const Location& lbraceLoc, ParserBase* definicijeUKlasi,
+                     const char* rbraceText, const Location& rbraceLoc);
+    ~DeklaracijaKlase() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    int kind() const override { return 41; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+    // A class body sees no definitions of the code around it.
+    void addPredecessor(ParserBase* node) override;
+    void addPredecessors(const NodeSet* nodes) override;
+    SymbolTable* enclosingScope() override;
+    Klasa* declaredClass() override;
+};
+
+}  // namespace php

@@ -1,0 +1,74 @@
+#include "nodes/IndeksniPristup.h"
+
+#include "tree/FlowState.h"
+
+namespace php {
+
+IndeksniPristup::IndeksniPristup(ParserBase* name) : ParserBase(name), variable(adopt(name)) {}
+
+// Takes over the previous node's variable and indexes, so a chain of n
+// indexes is one node, built in O(n). It keeps the location of its variable.
+IndeksniPristup::IndeksniPristup(ParserBase* previous, const char*, const Location& openLocation, ParserBase* index,
+                                 const char*, const Location&)
+    : ParserBase(openLocation) {
+    previous = adopt(previous);
+    if (auto* prev = dynamic_cast<IndeksniPristup*>(previous)) {
+        location = prev->location;
+        variable = prev->variable;
+        items = std::move(prev->items);
+        prev->variable = nullptr;
+        prev->items.clear();
+        delete prev;
+    } else {
+        variable = previous;
+        if (variable) location = variable->location;
+    }
+    items.push_back(adopt(index));
+}
+
+IndeksniPristup::~IndeksniPristup() {
+    delete variable;
+    for (ParserBase* item : items) delete item;
+}
+
+void IndeksniPristup::link() {
+    linkChild(variable);
+    for (ParserBase* item : items) linkChild(item);
+}
+
+// The variable's reads stay pending for the node above (an assignment turns
+// them into definitions) and remember how deeply they are indexed.
+void IndeksniPristup::check() {
+    if (variable) {
+        variable->check();
+        propagateChild(variable, true, true, true);
+    }
+    if (!items.empty()) setPendingIndexDepth(static_cast<int32_t>(items.size()));
+    for (ParserBase* item : items) checkAndAbsorb(item);
+}
+
+// Reading the indexed element comes with the variable analysis.
+Value IndeksniPristup::evaluate() { return Value(); }
+
+static void offerOrDestroy(FlowState* graph, FlowState* s) {
+    if (!graph->absorb(s)) {
+        s->destroyGraph();
+        delete s;
+    }
+}
+
+// The variable runs first, then each index in order, then this node.
+void IndeksniPristup::computeFlow() {
+    flow = variable && variable->flowState() ? variable->flowState() : new FlowState();
+    for (ParserBase* item : items)
+        if (item && item->flowState()) offerOrDestroy(flow, item->flowState());
+    offerOrDestroy(flow, new FlowState(this));
+}
+
+void IndeksniPristup::collectChildren(std::vector<ParserBase*>& out) {
+    if (variable) out.push_back(variable);
+    for (ParserBase* item : items)
+        if (item) out.push_back(item);
+}
+
+}  // namespace php

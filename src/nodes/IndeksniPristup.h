@@ -1,0 +1,30 @@
+#pragma once
+#include <vector>
+
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// A variable name with zero or more "[...]" or "{...}" indexes. An empty
+// index ("$a[]") is kept as a null entry: it is not linked or checked but
+// counts as an index.
+class IndeksniPristup : public ParserBase {
+public:
+    ParserBase* variable = nullptr;
+    std::vector<ParserBase*> items;
+
+    explicit IndeksniPristup(ParserBase* name);
+    // IndeksniPristup "[" Ofset "]" and IndeksniPristup "{" Izraz "}"
+    IndeksniPristup(ParserBase* previous, const char* open, const Location& openLocation, ParserBase* index,
+                    const char* close, const Location& closeLocation);
+    ~IndeksniPristup() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    int kind() const override { return 78; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+};
+
+}  // namespace php

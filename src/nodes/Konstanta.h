@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// A bare constant name used as a value.
+class Konstanta : public ParserBase {
+public:
+    std::string name;
+
+    Konstanta(const char* name, const Location& loc);
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    Value staticValue() override;
+    int kind() const override { return 93; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+};
+
+}  // namespace php

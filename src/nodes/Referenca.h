@@ -1,0 +1,22 @@
+#pragma once
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// "&variable".
+class Referenca : public ParserBase {
+public:
+    ParserBase* operand = nullptr;
+
+    Referenca(const char* ampersand, const Location& loc, ParserBase* operand);
+    ~Referenca() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    int kind() const override { return 161; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+};
+
+}  // namespace php

@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// A simple variable "$name" in a declaration position, or inside a string.
+// `name` is stored without the "$".
+class Varijabla : public ParserBase {
+public:
+    std::string name;
+
+    // "$" Identifikator
+    Varijabla(const char* dollar, const Location& loc, ParserBase* identifier);
+    // T_VARIABLE, the text including its "$"
+    Varijabla(const char* variable, const Location& loc);
+
+    // The variable's Value in the scope of `at`, converted to the type of
+    // its reaching definition.
+    static Value staticValueOf(ParserBase* at, const std::string& name);
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    Value staticValue() override;
+    int kind() const override { return 193; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+};
+
+}  // namespace php
