@@ -56,9 +56,9 @@ TEST(Report, SyntaxListFirstAndRepeatAcrossListsDropped) {
     // The same text ending the syntax list and opening the semantic list prints once.
     std::string out = report({new greske::SintaksnaGreska(1, "syntax error", "z.php", 2)},
                              {new greske::SintaksnaGreska(1, "syntax error", "z.php", 2),
-                              new greske::NedostizanKod("a.php", 1)},
+                              new greske::NedostizanKod("z.php", 3)},
                              count);
-    EXPECT_EQ(out, "z.php(2): [PARSER] syntax error\na.php(1): Unreachable code\n");
+    EXPECT_EQ(out, "z.php(2): [PARSER] syntax error\nz.php(3): Unreachable code\n");
     EXPECT_EQ(count, 2);
 }
 
