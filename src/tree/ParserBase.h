@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "model/Value.h"
+#include "tree/FileName.h"
 #include "tree/Location.h"
 #include "tree/NameRecord.h"
+#include "tree/NodeSet.h"
 
 namespace php {
 
@@ -17,14 +19,13 @@ class Klasa;
 class UtilFunkcija;
 class ParserBase;
 
-using NodeSet = std::set<ParserBase*>;  // ordered by address
 
 // Base of every syntax-tree node: location, file, parent, flow state, static
 // type, the three name sets of the variable analysis, and the two passes.
 class ParserBase {
 public:
     Location location;
-    std::string fileName;
+    FileName fileName;
     ParserBase* parent = nullptr;
     FlowState* flow = nullptr;
     Type* staticType = nullptr;
