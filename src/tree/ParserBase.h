@@ -8,6 +8,7 @@
 #include "tree/FileName.h"
 #include "tree/Location.h"
 #include "tree/NameRecord.h"
+#include "tree/NodePool.h"
 #include "tree/NodeSet.h"
 
 namespace php {
@@ -41,6 +42,8 @@ public:
     explicit ParserBase(const ParserBase* other);
     explicit ParserBase(const Location& loc);
     ParserBase(const ParserBase&) = delete;
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
     ParserBase& operator=(const ParserBase&) = delete;
 
     // Virtual interface, in slot order.
