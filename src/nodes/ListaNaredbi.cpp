@@ -1,0 +1,68 @@
+#include "nodes/ListaNaredbi.h"
+
+#include "tree/FlowState.h"
+
+namespace php {
+
+// Takes over the previous list's vector, so a file of n statements is built
+// in O(n) without nesting. Empty statements (null) are not kept.
+ListaNaredbi::ListaNaredbi(ParserBase* list, ParserBase* statement) {
+    ParserBase* prev = adopt(list);
+    if (auto* same = dynamic_cast<ListaNaredbi*>(prev)) {
+        items = std::move(same->items);
+        same->items.clear();
+        location = same->location;
+        delete same;
+    } else if (prev) {
+        location = prev->location;
+        items.push_back(prev);
+    }
+    ParserBase* s = adopt(statement);
+    if (!s) return;
+    if (items.empty()) location = s->location;
+    items.push_back(s);
+}
+
+ListaNaredbi::~ListaNaredbi() {
+    for (ParserBase* s : items) delete s;
+}
+
+void ListaNaredbi::link() {
+    removeNulls(items);
+    for (ParserBase* s : items) linkChild(s);
+    alwaysLeavesFlag = false;
+    for (ParserBase* s : items) {
+        if (s->alwaysLeaves()) {
+            alwaysLeavesFlag = true;
+            break;
+        }
+    }
+}
+
+void ListaNaredbi::check() {
+    for (ParserBase* s : items) checkAndAbsorb(s);
+}
+
+Value ListaNaredbi::evaluate() { return Value(); }
+
+// The chain is built from the back; a terminator starts it afresh, so what
+// follows a terminator is cut off.
+void ListaNaredbi::computeFlow() {
+    FlowState* chain = nullptr;
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        ParserBase* s = *it;
+        if (!s) continue;
+        FlowState* own = s->flowState();
+        if (!own) own = new FlowState();
+        if (chain && !s->isTerminator()) own->absorb(chain);
+        chain = own;
+    }
+    flow = chain ? chain : new FlowState();
+}
+
+void ListaNaredbi::collectChildren(std::vector<ParserBase*>& out) {
+    for (ParserBase* s : items)
+        if (s) out.push_back(s);
+}
+
+}  // namespace php

@@ -1,0 +1,27 @@
+#pragma once
+#include <vector>
+
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// A sequence of statements: a file's top level, a block, a case body.
+class ListaNaredbi : public ParserBase {
+public:
+    std::vector<ParserBase*> items;
+    bool alwaysLeavesFlag = false;
+
+    // ListaNaredbi Naredba; the list is null for the first statement.
+    ListaNaredbi(ParserBase* list, ParserBase* statement);
+    ~ListaNaredbi() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    int kind() const override { return 110; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+    bool alwaysLeaves() override { return alwaysLeavesFlag; }
+};
+
+}  // namespace php

@@ -1,0 +1,42 @@
+#include "nodes/StaticDeklarator.h"
+
+namespace php {
+
+StaticDeklarator::StaticDeklarator(ParserBase* var, const char*, const Location& assignLoc,
+                                   ParserBase* value)
+    : ParserBase(assignLoc) {
+    variable = adopt(var);
+    initialValue = adopt(value);
+}
+
+StaticDeklarator::StaticDeklarator(ParserBase* var) {
+    variable = adopt(var);
+    if (variable) location = variable->location;
+}
+
+StaticDeklarator::~StaticDeklarator() {
+    delete variable;
+    delete initialValue;
+}
+
+void StaticDeklarator::link() {
+    linkChild(variable);
+    linkChild(initialValue);
+}
+
+void StaticDeklarator::check() {
+    checkAndAbsorb(variable);
+    checkAndAbsorb(initialValue);
+}
+
+Value StaticDeklarator::evaluate() { return Value(); }
+
+// The initial value runs before the variable is set.
+void StaticDeklarator::computeFlow() { combineFlow(initialValue, variable); }
+
+void StaticDeklarator::collectChildren(std::vector<ParserBase*>& out) {
+    if (variable) out.push_back(variable);
+    if (initialValue) out.push_back(initialValue);
+}
+
+}  // namespace php

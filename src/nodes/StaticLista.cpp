@@ -1,0 +1,53 @@
+#include "nodes/StaticLista.h"
+
+namespace php {
+
+// Takes over the previous list's vector, so a list of n items is built in
+// O(n) without nesting.
+StaticLista::StaticLista(ParserBase* list, const char* commaText, const Location& commaLoc,
+                         ParserBase* item) {
+    ParserBase* prev = adopt(list);
+    if (auto* same = dynamic_cast<StaticLista*>(prev)) {
+        items = std::move(same->items);
+        same->items.clear();
+        location = same->location;
+        delete same;
+    } else {
+        append(prev);
+    }
+    append(adopt(item));
+}
+
+StaticLista::StaticLista(ParserBase* item) { append(adopt(item)); }
+
+// Null items (constructs the grammar rejected) are not kept; the list takes
+// the location of its first item.
+void StaticLista::append(ParserBase* item) {
+    if (!item) return;
+    if (items.empty()) location = item->location;
+    items.push_back(item);
+}
+
+StaticLista::~StaticLista() {
+    for (ParserBase* item : items) delete item;
+}
+
+void StaticLista::link() {
+    removeNulls(items);
+    for (ParserBase* item : items) linkChild(item);
+}
+
+void StaticLista::check() {
+    for (ParserBase* item : items) checkAndAbsorb(item);
+}
+
+Value StaticLista::evaluate() { return Value(); }
+
+void StaticLista::computeFlow() { sequenceFlow(items); }
+
+void StaticLista::collectChildren(std::vector<ParserBase*>& out) {
+    for (ParserBase* item : items)
+        if (item) out.push_back(item);
+}
+
+}  // namespace php
