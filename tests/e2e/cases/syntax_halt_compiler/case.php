@@ -1,0 +1,4 @@
+<?php
+echo 1;
+__halt_compiler();
+) ] } <?php $a = = ( [
