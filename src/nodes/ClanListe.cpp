@@ -1,0 +1,21 @@
+#include "nodes/ClanListe.h"
+
+namespace php {
+
+ClanListe::ClanListe(ParserBase* x) : ParserBase(x) { inner = adopt(x); }
+
+ClanListe::~ClanListe() { delete inner; }
+
+void ClanListe::link() { linkChild(inner); }
+
+void ClanListe::check() { checkAndAbsorb(inner); }
+
+Value ClanListe::evaluate() { return Value(); }
+
+void ClanListe::computeFlow() { adoptFlow(inner); }
+
+void ClanListe::collectChildren(std::vector<ParserBase*>& out) {
+    if (inner) out.push_back(inner);
+}
+
+}  // namespace php

@@ -1,0 +1,94 @@
+#include "nodes/NaredbaDodele.h"
+
+#include "nodes/DefinicijaListe.h"
+#include "nodes/Referenca.h"
+
+namespace php {
+
+NaredbaDodele::NaredbaDodele(ParserBase* l, const char* op, const Location& opLocation,
+                             ParserBase* r)
+    : ParserBase(opLocation) {
+    ParserBase* left = adopt(l);
+    ParserBase* right = adopt(r);
+    if (dynamic_cast<DefinicijaListe*>(left)) {
+        listTarget = left;
+        value = right;
+        return;
+    }
+    target = left;
+    if (dynamic_cast<Referenca*>(right)) {
+        reference = right;
+        return;
+    }
+    value = right;
+    if (op && op[0]) operatorChar = op[0];
+}
+
+NaredbaDodele::NaredbaDodele(ParserBase* l, const char*, const Location& opLocation, const char*,
+                             const Location&, ParserBase* n)
+    : ParserBase(opLocation) {
+    target = adopt(l);
+    newReference = adopt(n);
+}
+
+NaredbaDodele::~NaredbaDodele() {
+    delete target;
+    delete listTarget;
+    delete value;
+    delete reference;
+    delete newReference;
+}
+
+// The right-hand side is linked before the target.
+void NaredbaDodele::link() {
+    linkChild(newReference);
+    linkChild(value);
+    linkChild(reference);
+    linkChild(target);
+    linkChild(listTarget);
+    if (newReference)
+        staticType = newReference->staticType;
+    else if (reference)
+        staticType = reference->staticType;
+    else if (value)
+        staticType = value->staticType;
+}
+
+void NaredbaDodele::check() {
+    checkAndAbsorb(newReference);
+    checkAndAbsorb(value);
+    checkAndAbsorb(reference);
+    checkAndAbsorb(target);
+    checkAndAbsorb(listTarget);
+}
+
+// Only `target = value` and the compound forms have a value; the reference,
+// `&new` and list forms yield the unknown value.
+Value NaredbaDodele::evaluate() {
+    if (!target || !value) return Value();
+    Value result = target->evaluate();
+    if (operatorChar == '=') return result;
+    result.compoundAssign(operatorChar, value->evaluate());
+    return result;
+}
+
+void NaredbaDodele::computeFlow() {
+    if (listTarget)
+        combineFlow(value, listTarget);
+    else if (reference)
+        combineFlow(reference, target);
+    else if (newReference)
+        combineFlow(newReference, target);
+    else
+        combineFlow(value, target);
+}
+
+void NaredbaDodele::collectChildren(std::vector<ParserBase*>& out) {
+    if (value) out.push_back(value);
+    if (listTarget) out.push_back(listTarget);
+    if (newReference) out.push_back(newReference);
+    if (target) out.push_back(target);
+    if (reference) out.push_back(reference);
+}
+
+}  // namespace php

@@ -1,0 +1,42 @@
+#include "nodes/NaredbaNew.h"
+
+namespace php {
+
+NaredbaNew::NaredbaNew(const char*, const Location& keywordLocation, ParserBase* c, ParserBase* a)
+    : ParserBase(keywordLocation) {
+    classRef = adopt(c);
+    arguments = adopt(a);
+}
+
+NaredbaNew::~NaredbaNew() {
+    delete classRef;
+    delete arguments;
+}
+
+void NaredbaNew::link() {
+    linkChild(classRef);
+    linkChild(arguments);
+}
+
+void NaredbaNew::check() {
+    checkAndAbsorb(classRef);
+    checkAndAbsorb(arguments);
+}
+
+Value NaredbaNew::evaluate() { return Value(); }
+
+// An object of the created class, without content.
+Value NaredbaNew::staticValue() {
+    Value v(fileName, location.firstLine);
+    if (staticType) v.type = staticType;
+    return v;
+}
+
+void NaredbaNew::computeFlow() { combineFlow(classRef, arguments); }
+
+void NaredbaNew::collectChildren(std::vector<ParserBase*>& out) {
+    if (classRef) out.push_back(classRef);
+    if (arguments) out.push_back(arguments);
+}
+
+}  // namespace php

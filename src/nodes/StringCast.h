@@ -1,0 +1,28 @@
+#pragma once
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// The cast `(string) x`.
+class StringCast : public ParserBase {
+public:
+    ParserBase* operand = nullptr;
+
+    StringCast(const char* open, const Location& openLocation, const char* keyword,
+               const Location& keywordLocation, const char* close, const Location& closeLocation,
+               ParserBase* operand);
+    ~StringCast() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    Value staticValue() override;
+    int kind() const override { return 179; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    Value compute(bool statically);
+};
+
+}  // namespace php

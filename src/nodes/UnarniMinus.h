@@ -1,0 +1,26 @@
+#pragma once
+#include "tree/ParserBase.h"
+
+namespace php {
+
+// The unary operator `-x`.
+class UnarniMinus : public ParserBase {
+public:
+    ParserBase* operand = nullptr;
+
+    UnarniMinus(const char* op, const Location& opLocation, ParserBase* operand);
+    ~UnarniMinus() override;
+
+    void link() override;
+    void check() override;
+    Value evaluate() override;
+    Value staticValue() override;
+    int kind() const override { return 186; }
+    void computeFlow() override;
+    void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    Value compute(bool statically);
+};
+
+}  // namespace php
