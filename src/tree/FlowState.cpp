@@ -4,30 +4,9 @@
 
 namespace php {
 
-// destroyGraph deletes the set and nulls the pointer, so a state that went
-// through it is not freed twice here.
-FlowState::~FlowState() { delete successors; }
-
-bool FlowState::attach(FlowState* s) {
-    if (closed) return false;
-    if (!s) return true;
-    if (!successors) successors = new FlowSet();
-    successors->insert(s);
-    s->attached = true;
-    return true;
-}
-
-bool FlowState::absorb(FlowState* s) {
-    if (!s) return true;
-    FlowSet leaves;
-    collectLeaves(leaves);
-    bool taken = false;
-    for (FlowState* leaf : leaves)
-        if (leaf->attach(s)) taken = true;  // every leaf is offered, not only the first
-    return taken;
-}
-
 namespace {
+
+uint64_t lastStamp = 0;  // stamps are unique across components
 
 // Breadth-first walk by levels with a visited set, so that shared states are
 // expanded once and long chains need no recursion. `all` selects whether
@@ -53,12 +32,90 @@ void walk(FlowState* start, FlowSet& out, bool all) {
 
 }  // namespace
 
+// destroyGraph deletes the set and nulls the pointer, so a state that went
+// through it is not freed twice here.
+FlowState::~FlowState() {
+    delete successors;
+    delete leafCache;
+}
+
+FlowComponent* FlowState::findComponent() {
+    FlowComponent* root = &component;
+    while (root->merged) root = root->merged;
+    for (FlowComponent* c = &component; c != root;) {
+        FlowComponent* next = c->merged;
+        c->merged = root;
+        c = next;
+    }
+    if (root->stamp == 0) root->stamp = ++lastStamp;
+    return root;
+}
+
+bool FlowState::attach(FlowState* s) {
+    if (closed) return false;
+    if (!s) return true;
+    if (!successors) successors = new FlowSet();
+    if (successors->insert(s).second) {
+        FlowComponent* mine = findComponent();
+        FlowComponent* theirs = s->findComponent();
+        if (theirs != mine) theirs->merged = mine;
+        mine->stamp = ++lastStamp;
+    }
+    s->attached = true;
+    return true;
+}
+
+const FlowSet& FlowState::currentLeaves() {
+    if (!leafCache || leafCacheStamp != findComponent()->stamp) {
+        FlowSet leaves;
+        if (!successors)
+            leaves.insert(this);
+        else
+            walk(this, leaves, false);
+        rememberLeaves(std::move(leaves));
+    }
+    return *leafCache;
+}
+
+void FlowState::rememberLeaves(FlowSet&& leaves) {
+    if (leafCache)
+        *leafCache = std::move(leaves);
+    else
+        leafCache = new FlowSet(std::move(leaves));
+    leafCacheStamp = findComponent()->stamp;
+}
+
+bool FlowState::absorb(FlowState* s) {
+    if (!s) return true;
+    const bool disjoint = findComponent() != s->findComponent();
+    const FlowSet leaves = currentLeaves();
+    FlowSet offeredLeaves;
+    if (disjoint) offeredLeaves = s->currentLeaves();
+    bool taken = false;
+    FlowSet refused;
+    for (FlowState* leaf : leaves) {  // every leaf is offered, not only the first
+        if (leaf->attach(s))
+            taken = true;
+        else
+            refused.insert(leaf);
+    }
+    // With two separate graphs the new leaves are known without a walk: the
+    // leaves that refused, and the offered graph's leaves when any took it.
+    if (disjoint && taken) {
+        refused.insert(offeredLeaves.begin(), offeredLeaves.end());
+        rememberLeaves(std::move(refused));
+    }
+    return taken;
+}
+
+
 void FlowState::collectLeaves(FlowSet& out) {
     if (!successors) {
         out.insert(this);
         return;
     }
-    walk(this, out, false);
+    const FlowSet& leaves = currentLeaves();
+    out.insert(leaves.begin(), leaves.end());
 }
 
 void FlowState::collectReachable(FlowSet& out) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <set>
 
 namespace php {
@@ -7,6 +8,16 @@ class ParserBase;
 class FlowState;
 
 using FlowSet = std::set<FlowState*>;  // ordered by address
+
+// The connected part of the flow graphs a state belongs to (union-find; every
+// state carries one, and a component is named by the root's). Its stamp
+// changes whenever an edge is added inside it, which tells whether a
+// remembered leaf set is still current. Graphs are destroyed whole, so no
+// live state leads to a destroyed state's component.
+struct FlowComponent {
+    FlowComponent* merged = nullptr;
+    uint64_t stamp = 0;
+};
 
 // One point of execution in a flow graph (a directed acyclic graph).
 class FlowState {
@@ -31,6 +42,18 @@ public:
     // Deletes every state reachable from this one except itself.
     void destroyGraph();
     static bool anyInSet(const FlowSet& set, bool (*predicate)(FlowState*, void*), void* argument);
+
+private:
+    // Graphs are built bottom-up by offering a new graph to the leaves of an
+    // existing one, over and over from the same first state (a chain of n
+    // operators does it n times): remembering the leaves keeps that linear.
+    FlowComponent component;
+    FlowSet* leafCache = nullptr;
+    uint64_t leafCacheStamp = 0;
+
+    FlowComponent* findComponent();
+    const FlowSet& currentLeaves();
+    void rememberLeaves(FlowSet&& leaves);
 };
 
 }  // namespace php
