@@ -88,9 +88,9 @@ void FlowState::rememberLeaves(FlowSet&& leaves) {
 bool FlowState::absorb(FlowState* s) {
     if (!s) return true;
     const bool disjoint = findComponent() != s->findComponent();
-    const FlowSet leaves = currentLeaves();
-    FlowSet offeredLeaves;
-    if (disjoint) offeredLeaves = s->currentLeaves();
+    // Attaching leaves this state's remembered set alone until the end.
+    const FlowSet& leaves = currentLeaves();
+    const FlowSet* offeredLeaves = disjoint ? &s->currentLeaves() : nullptr;
     bool taken = false;
     FlowSet refused;
     for (FlowState* leaf : leaves) {  // every leaf is offered, not only the first
@@ -102,7 +102,7 @@ bool FlowState::absorb(FlowState* s) {
     // With two separate graphs the new leaves are known without a walk: the
     // leaves that refused, and the offered graph's leaves when any took it.
     if (disjoint && taken) {
-        refused.insert(offeredLeaves.begin(), offeredLeaves.end());
+        refused.insert(offeredLeaves->begin(), offeredLeaves->end());
         rememberLeaves(std::move(refused));
     }
     return taken;

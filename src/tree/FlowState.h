@@ -2,12 +2,14 @@
 #include <cstdint>
 #include <set>
 
+#include "tree/NodePool.h"
+
 namespace php {
 
 class ParserBase;
 class FlowState;
 
-using FlowSet = std::set<FlowState*>;  // ordered by address
+using FlowSet = std::set<FlowState*, std::less<FlowState*>, PoolAllocator<FlowState*>>;  // by address
 
 // The connected part of the flow graphs a state belongs to (union-find; every
 // state carries one, and a component is named by the root's). Its stamp
@@ -31,6 +33,10 @@ public:
     FlowState() = default;
     explicit FlowState(ParserBase* owner) : owner(owner) {}
     ~FlowState();
+    FlowState(const FlowState&) = delete;
+    FlowState& operator=(const FlowState&) = delete;
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
 
     // Makes s a direct successor; false when this state is closed.
     bool attach(FlowState* s);

@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+#include "tree/NodePool.h"
+
 namespace php {
 
 class SymbolTable;
@@ -32,6 +34,6 @@ struct NameRecordLess {
     bool operator()(const NameRecord& a, const NameRecord& b) const;
 };
 
-using NameSet = std::set<NameRecord, NameRecordLess>;
+using NameSet = std::set<NameRecord, NameRecordLess, PoolAllocator<NameRecord>>;
 
 }  // namespace php

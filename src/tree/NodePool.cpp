@@ -20,6 +20,7 @@ struct FreeBlock {
 FreeBlock* freeLists[Classes + 1];
 char* chunkCursor = nullptr;
 char* chunkEnd = nullptr;
+long inUse = 0;
 
 void* carve(std::size_t bytes) {
     if (static_cast<std::size_t>(chunkEnd - chunkCursor) < bytes) {
@@ -35,7 +36,10 @@ void* carve(std::size_t bytes) {
 
 }  // namespace
 
+long pooledBlocksInUse() { return inUse; }
+
 void* allocateNode(std::size_t size) {
+    ++inUse;
     if (size > MaxPooled) {
         void* p = std::malloc(size);
         if (!p) throw std::bad_alloc();
@@ -51,6 +55,7 @@ void* allocateNode(std::size_t size) {
 
 void releaseNode(void* p, std::size_t size) noexcept {
     if (!p) return;
+    --inUse;
     if (size > MaxPooled) {
         std::free(p);
         return;
