@@ -253,7 +253,7 @@ namespace {
 void release() {}
 template <class... Rest>
 void release(char* text, Rest... rest) {
-    delete[] text;
+    php::freeTokenText(text);
     release(rest...);
 }
 
@@ -339,7 +339,7 @@ TOKEN_MATCHES(T_RBRACKET); TOKEN_MATCHES(T_RBRACE); TOKEN_MATCHES(T_RPAREN);
     php::ParserBase* node;
 }
 
-%destructor { delete[] $$; } <text>
+%destructor { php::freeTokenText($$); } <text>
 %destructor { delete $$; } <node>
 /* A successful parse leaves the root in roots(): it is not the parser's to free. */
 %destructor { } Start

@@ -11,6 +11,9 @@ namespace php {
 // `fileName` is the path reported by the bracket and string diagnostics.
 int nextToken(char** value, Location* location, const std::string& fileName);
 
+// Releases a token text returned by nextToken (null does nothing).
+void freeTokenText(char* text);
+
 // Line counter back to 1, no open strings.
 void resetScanner();
 // Attach a new input stream; scanning resumes from its start.

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <new>
 
+#include "tree/NodePool.h"
+
 namespace php {
 
 class ParserBase;
@@ -25,6 +27,8 @@ public:
         return *this;
     }
     ~NodeSet() { clear(); }
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
 
     // False when the node was already present.
     bool insert(ParserBase* node) {

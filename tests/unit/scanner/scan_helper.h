@@ -45,7 +45,7 @@ inline Scan scan(const std::string& source, const std::string& file = "t.php") {
         EXPECT_EQ(loc.firstLine, loc.lastLine);
         EXPECT_EQ(0, loc.firstColumn);
         EXPECT_EQ(0, loc.lastColumn);
-        delete[] value;
+        php::freeTokenText(value);
     }
     result.endLine = loc.firstLine;
     EXPECT_EQ(loc.firstLine, php::scannerLine());

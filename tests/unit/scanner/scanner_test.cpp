@@ -277,7 +277,7 @@ TEST(Scanner, HaltAndRestart) {
     char* v;
     php::Location loc;
     EXPECT_EQ(T_STRING, php::nextToken(&v, &loc, "h.php"));
-    delete[] v;
+    php::freeTokenText(v);
     php::haltScanner();
     EXPECT_EQ(0, php::nextToken(&v, &loc, "h.php"));
     EXPECT_TRUE(php::syntaxList().empty());
