@@ -104,6 +104,9 @@ bool FlowState::absorb(FlowState* s) {
     if (disjoint && taken) {
         refused.insert(offeredLeaves->begin(), offeredLeaves->end());
         rememberLeaves(std::move(refused));
+        // The offered graph now belongs to this one: its own memory is stale.
+        delete s->leafCache;
+        s->leafCache = nullptr;
     }
     return taken;
 }
