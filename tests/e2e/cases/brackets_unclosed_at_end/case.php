@@ -1,0 +1,4 @@
+<?php
+function f() {
+    $x = (1 +
+    $y[
