@@ -9,16 +9,12 @@ AtributiImenaKlase::AtributiImenaKlase(ParserBase* previous, const char*, const 
 }
 
 AtributiImenaKlase::~AtributiImenaKlase() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes the previous node's items, so a list of n items costs O(n).
 void AtributiImenaKlase::takeOver(ParserBase* previous) {
-    if (auto* prev = dynamic_cast<AtributiImenaKlase*>(previous)) {
-        items = std::move(prev->items);
-        prev->items.clear();
-        delete prev;
-    } else if (previous) {
+    if (!takeOverItems(*this, previous) && previous) {
         items.push_back(adopt(previous));
     }
 }
@@ -33,8 +29,7 @@ void AtributiImenaKlase::locateAtFirstItem() {
 }
 
 void AtributiImenaKlase::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void AtributiImenaKlase::check() {
@@ -47,8 +42,7 @@ Value AtributiImenaKlase::evaluate() { return Value(); }
 void AtributiImenaKlase::computeFlow() { sequenceFlow(items); }
 
 void AtributiImenaKlase::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -9,16 +9,12 @@ AtributiVarijable::AtributiVarijable(ParserBase* previous, ParserBase* item) {
 }
 
 AtributiVarijable::~AtributiVarijable() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes the previous node's items, so a list of n items costs O(n).
 void AtributiVarijable::takeOver(ParserBase* previous) {
-    if (auto* prev = dynamic_cast<AtributiVarijable*>(previous)) {
-        items = std::move(prev->items);
-        prev->items.clear();
-        delete prev;
-    } else if (previous) {
+    if (!takeOverItems(*this, previous) && previous) {
         items.push_back(adopt(previous));
     }
 }
@@ -33,8 +29,7 @@ void AtributiVarijable::locateAtFirstItem() {
 }
 
 void AtributiVarijable::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void AtributiVarijable::check() {
@@ -55,8 +50,7 @@ ParserBase* AtributiVarijable::unwrap() {
 void AtributiVarijable::computeFlow() { sequenceFlow(items); }
 
 void AtributiVarijable::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

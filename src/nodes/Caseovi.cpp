@@ -30,16 +30,15 @@ void Caseovi::append(ParserBase* item) {
 }
 
 Caseovi::~Caseovi() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 void Caseovi::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void Caseovi::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value Caseovi::evaluate() { return Value(); }
@@ -47,8 +46,7 @@ Value Caseovi::evaluate() { return Value(); }
 void Caseovi::computeFlow() { sequenceFlow(items); }
 
 void Caseovi::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -11,18 +11,13 @@ DefinicijeUKlasi::DefinicijeUKlasi(ParserBase* list, ParserBase* item) {
 }
 
 DefinicijeUKlasi::~DefinicijeUKlasi() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes over the previous list's vector, so a list of n items is built in
 // O(n) and never nests.
 void DefinicijeUKlasi::takeOver(ParserBase* previous) {
-    if (auto* same = dynamic_cast<DefinicijeUKlasi*>(previous)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, previous)) {
         append(previous);
     }
 }
@@ -36,12 +31,11 @@ void DefinicijeUKlasi::append(ParserBase* item) {
 }
 
 void DefinicijeUKlasi::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void DefinicijeUKlasi::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value DefinicijeUKlasi::evaluate() { return Value(); }
@@ -56,8 +50,7 @@ ParserBase* DefinicijeUKlasi::unwrap() {
 void DefinicijeUKlasi::computeFlow() { sequenceFlow(items); }
 
 void DefinicijeUKlasi::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -6,12 +6,7 @@ namespace php {
 // O(n) without nesting.
 ListaCatchova::ListaCatchova(ParserBase* list, ParserBase* item) {
     ParserBase* prev = adopt(list);
-    if (auto* same = dynamic_cast<ListaCatchova*>(prev)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, prev)) {
         append(prev);
     }
     append(adopt(item));
@@ -28,16 +23,15 @@ void ListaCatchova::append(ParserBase* item) {
 }
 
 ListaCatchova::~ListaCatchova() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 void ListaCatchova::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaCatchova::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaCatchova::evaluate() { return Value(); }
@@ -45,8 +39,7 @@ Value ListaCatchova::evaluate() { return Value(); }
 void ListaCatchova::computeFlow() { sequenceFlow(items); }
 
 void ListaCatchova::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

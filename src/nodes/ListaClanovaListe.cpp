@@ -12,12 +12,7 @@ ListaClanovaListe::ListaClanovaListe(ParserBase* item) : ParserBase(item) {
 ListaClanovaListe::ListaClanovaListe(ParserBase* list, const char*, const Location&,
                                      ParserBase* item) {
     ParserBase* node = adopt(list);
-    if (auto* previous = dynamic_cast<ListaClanovaListe*>(node)) {
-        items = std::move(previous->items);
-        previous->items.clear();
-        location = previous->location;
-    }
-    delete node;
+    if (!takeOverItems(*this, node)) delete node;
     ParserBase* added = adopt(item);
     bool empty = std::none_of(items.begin(), items.end(), [](ParserBase* p) { return p; });
     if (added && empty) location = added->location;
@@ -25,19 +20,15 @@ ListaClanovaListe::ListaClanovaListe(ParserBase* list, const char*, const Locati
 }
 
 ListaClanovaListe::~ListaClanovaListe() {
-    for (ParserBase* item : items)
-        delete item;
+    deleteItems(items);
 }
 
 void ListaClanovaListe::link() {
-    removeNulls(items);
-    for (ParserBase* item : items)
-        linkChild(item);
+    linkItems(items);
 }
 
 void ListaClanovaListe::check() {
-    for (ParserBase* item : items)
-        checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaClanovaListe::evaluate() { return Value(); }
@@ -45,8 +36,7 @@ Value ListaClanovaListe::evaluate() { return Value(); }
 void ListaClanovaListe::computeFlow() { sequenceFlow(items); }
 
 void ListaClanovaListe::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -12,12 +12,7 @@ ListaClanovaNiza::ListaClanovaNiza(ParserBase* item) : ParserBase(item) {
 ListaClanovaNiza::ListaClanovaNiza(ParserBase* list, const char*, const Location&,
                                    ParserBase* item) {
     ParserBase* node = adopt(list);
-    if (auto* previous = dynamic_cast<ListaClanovaNiza*>(node)) {
-        items = std::move(previous->items);
-        previous->items.clear();
-        location = previous->location;
-    }
-    delete node;
+    if (!takeOverItems(*this, node)) delete node;
     ParserBase* added = adopt(item);
     bool empty = std::none_of(items.begin(), items.end(), [](ParserBase* p) { return p; });
     if (added && empty) location = added->location;
@@ -25,19 +20,15 @@ ListaClanovaNiza::ListaClanovaNiza(ParserBase* list, const char*, const Location
 }
 
 ListaClanovaNiza::~ListaClanovaNiza() {
-    for (ParserBase* item : items)
-        delete item;
+    deleteItems(items);
 }
 
 void ListaClanovaNiza::link() {
-    removeNulls(items);
-    for (ParserBase* item : items)
-        linkChild(item);
+    linkItems(items);
 }
 
 void ListaClanovaNiza::check() {
-    for (ParserBase* item : items)
-        checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaClanovaNiza::evaluate() { return Value(); }
@@ -45,8 +36,7 @@ Value ListaClanovaNiza::evaluate() { return Value(); }
 void ListaClanovaNiza::computeFlow() { sequenceFlow(items); }
 
 void ListaClanovaNiza::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

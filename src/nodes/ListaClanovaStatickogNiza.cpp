@@ -12,12 +12,7 @@ ListaClanovaStatickogNiza::ListaClanovaStatickogNiza(ParserBase* item) : ParserB
 ListaClanovaStatickogNiza::ListaClanovaStatickogNiza(ParserBase* list, const char*, const Location&,
                                                      ParserBase* item) {
     ParserBase* node = adopt(list);
-    if (auto* previous = dynamic_cast<ListaClanovaStatickogNiza*>(node)) {
-        items = std::move(previous->items);
-        previous->items.clear();
-        location = previous->location;
-    }
-    delete node;
+    if (!takeOverItems(*this, node)) delete node;
     ParserBase* added = adopt(item);
     bool empty = std::none_of(items.begin(), items.end(), [](ParserBase* p) { return p; });
     if (added && empty) location = added->location;
@@ -25,19 +20,15 @@ ListaClanovaStatickogNiza::ListaClanovaStatickogNiza(ParserBase* list, const cha
 }
 
 ListaClanovaStatickogNiza::~ListaClanovaStatickogNiza() {
-    for (ParserBase* item : items)
-        delete item;
+    deleteItems(items);
 }
 
 void ListaClanovaStatickogNiza::link() {
-    removeNulls(items);
-    for (ParserBase* item : items)
-        linkChild(item);
+    linkItems(items);
 }
 
 void ListaClanovaStatickogNiza::check() {
-    for (ParserBase* item : items)
-        checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaClanovaStatickogNiza::evaluate() { return Value(); }
@@ -45,8 +36,7 @@ Value ListaClanovaStatickogNiza::evaluate() { return Value(); }
 void ListaClanovaStatickogNiza::computeFlow() { sequenceFlow(items); }
 
 void ListaClanovaStatickogNiza::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

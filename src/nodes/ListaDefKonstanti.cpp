@@ -13,18 +13,13 @@ ListaDefKonstanti::ListaDefKonstanti(ParserBase* list, const char* commaText, co
 ListaDefKonstanti::ListaDefKonstanti(ParserBase* item) { append(adopt(item)); }
 
 ListaDefKonstanti::~ListaDefKonstanti() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes over the previous list's vector, so a list of n items is built in
 // O(n) and never nests.
 void ListaDefKonstanti::takeOver(ParserBase* previous) {
-    if (auto* same = dynamic_cast<ListaDefKonstanti*>(previous)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, previous)) {
         append(previous);
     }
 }
@@ -38,12 +33,11 @@ void ListaDefKonstanti::append(ParserBase* item) {
 }
 
 void ListaDefKonstanti::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaDefKonstanti::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaDefKonstanti::evaluate() { return Value(); }
@@ -51,8 +45,7 @@ Value ListaDefKonstanti::evaluate() { return Value(); }
 void ListaDefKonstanti::computeFlow() { sequenceFlow(items); }
 
 void ListaDefKonstanti::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -7,12 +7,7 @@ namespace php {
 ListaDeklaracija::ListaDeklaracija(ParserBase* list, const char* commaText,
                                    const Location& commaLoc, ParserBase* item) {
     ParserBase* prev = adopt(list);
-    if (auto* same = dynamic_cast<ListaDeklaracija*>(prev)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, prev)) {
         append(prev);
     }
     append(adopt(item));
@@ -29,16 +24,15 @@ void ListaDeklaracija::append(ParserBase* item) {
 }
 
 ListaDeklaracija::~ListaDeklaracija() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 void ListaDeklaracija::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaDeklaracija::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaDeklaracija::evaluate() { return Value(); }
@@ -46,8 +40,7 @@ Value ListaDeklaracija::evaluate() { return Value(); }
 void ListaDeklaracija::computeFlow() { sequenceFlow(items); }
 
 void ListaDeklaracija::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -13,18 +13,13 @@ ListaDeklaracijaAtributaKlase::ListaDeklaracijaAtributaKlase(ParserBase* list, c
 ListaDeklaracijaAtributaKlase::ListaDeklaracijaAtributaKlase(ParserBase* item) { append(adopt(item)); }
 
 ListaDeklaracijaAtributaKlase::~ListaDeklaracijaAtributaKlase() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes over the previous list's vector, so a list of n items is built in
 // O(n) and never nests.
 void ListaDeklaracijaAtributaKlase::takeOver(ParserBase* previous) {
-    if (auto* same = dynamic_cast<ListaDeklaracijaAtributaKlase*>(previous)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, previous)) {
         append(previous);
     }
 }
@@ -38,12 +33,11 @@ void ListaDeklaracijaAtributaKlase::append(ParserBase* item) {
 }
 
 void ListaDeklaracijaAtributaKlase::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaDeklaracijaAtributaKlase::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaDeklaracijaAtributaKlase::evaluate() { return Value(); }
@@ -51,8 +45,7 @@ Value ListaDeklaracijaAtributaKlase::evaluate() { return Value(); }
 void ListaDeklaracijaAtributaKlase::computeFlow() { sequenceFlow(items); }
 
 void ListaDeklaracijaAtributaKlase::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

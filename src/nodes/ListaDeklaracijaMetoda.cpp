@@ -12,18 +12,13 @@ ListaDeklaracijaMetoda::ListaDeklaracijaMetoda(ParserBase* list, ParserBase* ite
 }
 
 ListaDeklaracijaMetoda::~ListaDeklaracijaMetoda() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes over the previous list's vector, so a list of n items is built in
 // O(n) and never nests.
 void ListaDeklaracijaMetoda::takeOver(ParserBase* previous) {
-    if (auto* same = dynamic_cast<ListaDeklaracijaMetoda*>(previous)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, previous)) {
         append(previous);
     }
 }
@@ -37,12 +32,11 @@ void ListaDeklaracijaMetoda::append(ParserBase* item) {
 }
 
 void ListaDeklaracijaMetoda::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaDeklaracijaMetoda::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaDeklaracijaMetoda::evaluate() { return Value(); }
@@ -50,8 +44,7 @@ Value ListaDeklaracijaMetoda::evaluate() { return Value(); }
 void ListaDeklaracijaMetoda::computeFlow() { sequenceFlow(items); }
 
 void ListaDeklaracijaMetoda::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -13,18 +13,13 @@ ListaDeklaracijaParametara::ListaDeklaracijaParametara(ParserBase* list, const c
 ListaDeklaracijaParametara::ListaDeklaracijaParametara(ParserBase* item) { append(adopt(item)); }
 
 ListaDeklaracijaParametara::~ListaDeklaracijaParametara() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes over the previous list's vector, so a list of n items is built in
 // O(n) and never nests.
 void ListaDeklaracijaParametara::takeOver(ParserBase* previous) {
-    if (auto* same = dynamic_cast<ListaDeklaracijaParametara*>(previous)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, previous)) {
         append(previous);
     }
 }
@@ -38,12 +33,11 @@ void ListaDeklaracijaParametara::append(ParserBase* item) {
 }
 
 void ListaDeklaracijaParametara::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaDeklaracijaParametara::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaDeklaracijaParametara::evaluate() { return Value(); }
@@ -51,8 +45,7 @@ Value ListaDeklaracijaParametara::evaluate() { return Value(); }
 void ListaDeklaracijaParametara::computeFlow() { sequenceFlow(items); }
 
 void ListaDeklaracijaParametara::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

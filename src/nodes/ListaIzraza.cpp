@@ -7,12 +7,7 @@ namespace php {
 ListaIzraza::ListaIzraza(ParserBase* list, const char* commaText, const Location& commaLoc,
                          ParserBase* item) {
     ParserBase* prev = adopt(list);
-    if (auto* same = dynamic_cast<ListaIzraza*>(prev)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, prev)) {
         append(prev);
     }
     append(adopt(item));
@@ -29,16 +24,15 @@ void ListaIzraza::append(ParserBase* item) {
 }
 
 ListaIzraza::~ListaIzraza() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 void ListaIzraza::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaIzraza::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaIzraza::evaluate() { return Value(); }
@@ -46,8 +40,7 @@ Value ListaIzraza::evaluate() { return Value(); }
 void ListaIzraza::computeFlow() { sequenceFlow(items); }
 
 void ListaIzraza::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

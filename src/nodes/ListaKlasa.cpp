@@ -13,18 +13,13 @@ ListaKlasa::ListaKlasa(ParserBase* list, const char* commaText, const Location& 
 ListaKlasa::ListaKlasa(ParserBase* item) { append(adopt(item)); }
 
 ListaKlasa::~ListaKlasa() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes over the previous list's vector, so a list of n items is built in
 // O(n) and never nests.
 void ListaKlasa::takeOver(ParserBase* previous) {
-    if (auto* same = dynamic_cast<ListaKlasa*>(previous)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, previous)) {
         append(previous);
     }
 }
@@ -38,12 +33,11 @@ void ListaKlasa::append(ParserBase* item) {
 }
 
 void ListaKlasa::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaKlasa::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value ListaKlasa::evaluate() { return Value(); }
@@ -51,8 +45,7 @@ Value ListaKlasa::evaluate() { return Value(); }
 void ListaKlasa::computeFlow() { sequenceFlow(items); }
 
 void ListaKlasa::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -8,12 +8,7 @@ namespace php {
 // in O(n) without nesting. Empty statements (null) are not kept.
 ListaNaredbi::ListaNaredbi(ParserBase* list, ParserBase* statement) {
     ParserBase* prev = adopt(list);
-    if (auto* same = dynamic_cast<ListaNaredbi*>(prev)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else if (prev) {
+    if (!takeOverItems(*this, prev) && prev) {
         location = prev->location;
         items.push_back(prev);
     }

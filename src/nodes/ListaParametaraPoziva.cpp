@@ -14,16 +14,12 @@ ListaParametaraPoziva::ListaParametaraPoziva(ParserBase* previous, const char*, 
 }
 
 ListaParametaraPoziva::~ListaParametaraPoziva() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes the previous node's items, so a list of n items costs O(n).
 void ListaParametaraPoziva::takeOver(ParserBase* previous) {
-    if (auto* prev = dynamic_cast<ListaParametaraPoziva*>(previous)) {
-        items = std::move(prev->items);
-        prev->items.clear();
-        delete prev;
-    } else if (previous) {
+    if (!takeOverItems(*this, previous) && previous) {
         items.push_back(adopt(previous));
     }
 }
@@ -38,8 +34,7 @@ void ListaParametaraPoziva::locateAtFirstItem() {
 }
 
 void ListaParametaraPoziva::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void ListaParametaraPoziva::check() {
@@ -61,8 +56,7 @@ std::vector<Value> ListaParametaraPoziva::argumentValues() {
 void ListaParametaraPoziva::computeFlow() { sequenceFlow(items); }
 
 void ListaParametaraPoziva::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -14,16 +14,12 @@ ListaPromenljivih::ListaPromenljivih(ParserBase* previous, const char*, const Lo
 }
 
 ListaPromenljivih::~ListaPromenljivih() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 // Takes the previous node's items, so a list of n items costs O(n).
 void ListaPromenljivih::takeOver(ParserBase* previous) {
-    if (auto* prev = dynamic_cast<ListaPromenljivih*>(previous)) {
-        items = std::move(prev->items);
-        prev->items.clear();
-        delete prev;
-    } else if (previous) {
+    if (!takeOverItems(*this, previous) && previous) {
         items.push_back(adopt(previous));
     }
 }
@@ -38,8 +34,7 @@ void ListaPromenljivih::locateAtFirstItem() {
 }
 
 void ListaPromenljivih::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 // Every item is checked first; the reads stay pending for the statement.
@@ -53,8 +48,7 @@ Value ListaPromenljivih::evaluate() { return Value(); }
 void ListaPromenljivih::computeFlow() { sequenceFlow(items); }
 
 void ListaPromenljivih::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

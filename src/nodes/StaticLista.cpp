@@ -7,12 +7,7 @@ namespace php {
 StaticLista::StaticLista(ParserBase* list, const char* commaText, const Location& commaLoc,
                          ParserBase* item) {
     ParserBase* prev = adopt(list);
-    if (auto* same = dynamic_cast<StaticLista*>(prev)) {
-        items = std::move(same->items);
-        same->items.clear();
-        location = same->location;
-        delete same;
-    } else {
+    if (!takeOverItems(*this, prev)) {
         append(prev);
     }
     append(adopt(item));
@@ -29,16 +24,15 @@ void StaticLista::append(ParserBase* item) {
 }
 
 StaticLista::~StaticLista() {
-    for (ParserBase* item : items) delete item;
+    deleteItems(items);
 }
 
 void StaticLista::link() {
-    removeNulls(items);
-    for (ParserBase* item : items) linkChild(item);
+    linkItems(items);
 }
 
 void StaticLista::check() {
-    for (ParserBase* item : items) checkAndAbsorb(item);
+    checkItems(items);
 }
 
 Value StaticLista::evaluate() { return Value(); }
@@ -46,8 +40,7 @@ Value StaticLista::evaluate() { return Value(); }
 void StaticLista::computeFlow() { sequenceFlow(items); }
 
 void StaticLista::collectChildren(std::vector<ParserBase*>& out) {
-    for (ParserBase* item : items)
-        if (item) out.push_back(item);
+    collectItems(items, out);
 }
 
 }  // namespace php

@@ -340,4 +340,23 @@ void ParserBase::removeNulls(std::vector<ParserBase*>& items) {
     items.erase(std::remove(items.begin(), items.end(), nullptr), items.end());
 }
 
+void ParserBase::linkItems(std::vector<ParserBase*>& items) {
+    removeNulls(items);
+    for (ParserBase* item : items) linkChild(item);
+}
+
+void ParserBase::checkItems(const std::vector<ParserBase*>& items) {
+    for (ParserBase* item : items) checkAndAbsorb(item);
+}
+
+void ParserBase::collectItems(const std::vector<ParserBase*>& items, std::vector<ParserBase*>& out) {
+    for (ParserBase* item : items)
+        if (item) out.push_back(item);
+}
+
+void ParserBase::deleteItems(std::vector<ParserBase*>& items) {
+    for (ParserBase* item : items) delete item;
+    items.clear();
+}
+
 }  // namespace php

@@ -117,6 +117,25 @@ protected:
     static ParserBase* adopt(ParserBase* node) { return node ? node->unwrap() : nullptr; }
     // Drops null entries of a list node's vector.
     static void removeNulls(std::vector<ParserBase*>& items);
+
+    // Lists the grammar builds by extending a list with one more item take
+    // over the previous node's items and delete it, so a list of n items costs
+    // O(n) and never nests. False when `previous` is not such a list.
+    template <class List>
+    static bool takeOverItems(List& self, ParserBase* previous) {
+        auto* same = dynamic_cast<List*>(previous);
+        if (!same) return false;
+        self.items = std::move(same->items);
+        same->items.clear();
+        self.location = same->location;
+        delete same;
+        return true;
+    }
+    // The common patterns of list nodes over their items vector.
+    void linkItems(std::vector<ParserBase*>& items);
+    void checkItems(const std::vector<ParserBase*>& items);
+    static void collectItems(const std::vector<ParserBase*>& items, std::vector<ParserBase*>& out);
+    static void deleteItems(std::vector<ParserBase*>& items);
 };
 
 }  // namespace php
