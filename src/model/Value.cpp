@@ -284,7 +284,7 @@ void swapValues(Value& a, Value& b) noexcept {
     std::swap(a.type, b.type);
     std::swap(a.data, b.data);
     std::swap(a.initialised, b.initialised);
-    a.fileName.swap(b.fileName);
+    std::swap(a.fileName, b.fileName);
     std::swap(a.line, b.line);
     a.text.swap(b.text);
     std::swap(a.owner, b.owner);

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "model/FileName.h"
 #include "model/Type.h"
 
 namespace php {
@@ -16,7 +17,7 @@ public:
     Type* type = nullptr;
     void* data = nullptr;  // storage owned through `type`
     bool initialised = true;
-    std::string fileName;
+    FileName fileName;  // interned: values are copied often
     int32_t line = -1;
     std::string text;  // source-like rendering used in messages
     SymbolTable* owner = nullptr;

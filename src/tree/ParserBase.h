@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/Value.h"
-#include "tree/FileName.h"
+#include "model/FileName.h"
 #include "tree/Location.h"
 #include "tree/NameRecord.h"
 #include "tree/NodePool.h"

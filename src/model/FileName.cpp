@@ -1,4 +1,4 @@
-#include "tree/FileName.h"
+#include "model/FileName.h"
 
 #include <unordered_set>
 
