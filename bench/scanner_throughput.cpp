@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
         char* value;
         php::Location location;
         while (php::nextToken(&value, &location, path) != 0) {
-            delete[] value;
+            php::freeTokenText(value);
             ++tokens;
         }
         double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
