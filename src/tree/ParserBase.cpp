@@ -94,10 +94,12 @@ SymbolTable* ParserBase::rootScope() {
     return start ? start->scope : nullptr;
 }
 
+// The two declaration classes are told by their kind numbers (interface 40,
+// class 41): the node base is built before, and without, the node classes.
 ParserBase* ParserBase::enclosingTypeDeclaration() {
     for (ParserBase* n = this; n; n = n->parent) {
         if (dynamic_cast<Start*>(n)) return nullptr;
-        if (n->declaredClass() || n->kind() == 40 || n->kind() == 41) return n;
+        if (n->kind() == 40 || n->kind() == 41) return n;
     }
     return nullptr;
 }
