@@ -6,4 +6,4 @@ bash tools/build.sh >/dev/null
 echo "\$ build/tarnwick examples/example.php"
 status=0
 build/tarnwick examples/example.php || status=$?
-echo "(exit status $status: the number of lines printed, see README)"
+echo "(exit status $status: 256 minus the number of findings printed, 0 for none; see README)"
