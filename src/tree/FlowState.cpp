@@ -1,6 +1,7 @@
 #include "tree/FlowState.h"
 
 #include <utility>
+#include <vector>
 
 namespace php {
 
@@ -8,29 +9,33 @@ namespace {
 
 uint64_t lastStamp = 0;  // stamps are unique across components
 
-// Breadth-first walk by levels with a visited set, so that shared states are
-// expanded once and long chains need no recursion. `all` selects whether
-// every state met goes to `out` or only the leaves.
-void walk(FlowState* start, FlowSet& out, bool all) {
-    FlowSet visited{start};
-    FlowSet level(*start->successors);
-    FlowSet next;
+
+}  // namespace
+
+// Breadth-first walk by levels, so that long chains need no recursion. A
+// state is expanded once per walk (its mark holds the walk's number), so
+// shared states cost nothing more. `all` selects whether every state met goes
+// to `out` or only the leaves.
+void FlowState::walk(FlowState* start, FlowSet& out, bool all) {
+    static uint64_t lastWalk = 0;
+    const uint64_t walk = ++lastWalk;
+    start->walkMark = walk;
+    std::vector<FlowState*> level(start->successors->begin(), start->successors->end());
+    std::vector<FlowState*> next;
     while (!level.empty()) {
         for (FlowState* c : level) {
             if (all) out.insert(c);
-            if (c->successors) {
-                if (visited.insert(c).second) next.insert(c->successors->begin(), c->successors->end());
-            } else {
-                visited.insert(c);
+            if (!c->successors) {
                 if (!all) out.insert(c);
+            } else if (c->walkMark != walk) {
+                c->walkMark = walk;
+                next.insert(next.end(), c->successors->begin(), c->successors->end());
             }
         }
         level.clear();
         std::swap(level, next);
     }
 }
-
-}  // namespace
 
 // destroyGraph deletes the set and nulls the pointer, so a state that went
 // through it is not freed twice here.

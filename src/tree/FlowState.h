@@ -54,9 +54,11 @@ private:
     // existing one, over and over from the same first state (a chain of n
     // operators does it n times): remembering the leaves keeps that linear.
     FlowComponent component;
+    uint64_t walkMark = 0;  // the last walk that expanded this state
     FlowSet* leafCache = nullptr;
     uint64_t leafCacheStamp = 0;
 
+    static void walk(FlowState* start, FlowSet& out, bool all);
     FlowComponent* findComponent();
     const FlowSet& currentLeaves();
     void rememberLeaves(FlowSet&& leaves);
