@@ -95,21 +95,22 @@ bool FlowState::absorb(FlowState* s) {
     const bool disjoint = findComponent() != s->findComponent();
     // Attaching leaves this state's remembered set alone until the end.
     const FlowSet& leaves = currentLeaves();
-    const FlowSet* offeredLeaves = disjoint ? &s->currentLeaves() : nullptr;
+    if (disjoint) s->currentLeaves();
     bool taken = false;
-    FlowSet refused;
+    std::vector<FlowState*> refused;
     for (FlowState* leaf : leaves) {  // every leaf is offered, not only the first
         if (leaf->attach(s))
             taken = true;
         else
-            refused.insert(leaf);
+            refused.push_back(leaf);
     }
     // With two separate graphs the new leaves are known without a walk: the
     // leaves that refused, and the offered graph's leaves when any took it.
+    // The offered graph now belongs to this one, so its memory is taken over.
     if (disjoint && taken) {
-        refused.insert(offeredLeaves->begin(), offeredLeaves->end());
-        rememberLeaves(std::move(refused));
-        // The offered graph now belongs to this one: its own memory is stale.
+        std::swap(leafCache, s->leafCache);
+        leafCache->insert(refused.begin(), refused.end());
+        leafCacheStamp = findComponent()->stamp;
         delete s->leafCache;
         s->leafCache = nullptr;
     }
