@@ -16,6 +16,20 @@
 
 namespace php {
 class ParserBase;
+
+// The modifier words before a member, in any order and with repeats, kept as
+// the nodes the declaration takes: the first access word, the first "static",
+// the first "abstract" or "final". Later repeats are dropped, and so is what
+// the declaration does not take (it leaves it here to be freed).
+struct Modifiers {
+    ParserBase* access = nullptr;          // PristupAtributu
+    ParserBase* staticMarker = nullptr;    // LinkAtributa
+    ParserBase* implementation = nullptr;  // ImplMetoda
+
+    // Takes a PristupAtributu, LinkAtributa or ImplMetoda node.
+    void add(ParserBase* modifier);
+    ~Modifiers();
+};
 }
 
 #define YYLTYPE php::Location
@@ -30,6 +44,9 @@ class ParserBase;
 }
 
 %code {
+#include <cstdlib>
+#include <utility>
+
 #include "parser/Parser.h"
 #include "scanner/Scanner.h"
 #include "scanner/Tokens.h"
@@ -264,10 +281,47 @@ ParserBase* mistake(const YYLTYPE& at, const std::string& fileName, const char* 
     return nullptr;
 }
 
+// A class constant's name may be any identifier, keywords included; the
+// tree still holds it as a Konstanta. Null when the name was an error.
+ParserBase* constantNamed(ParserBase* identifier) {
+    auto* id = dynamic_cast<php::Identifikator*>(identifier);
+    ParserBase* constant = id ? new php::Konstanta(id->text.c_str(), id->location) : nullptr;
+    delete identifier;
+    return constant;
+}
+
+// Any T_DNUMBER is a float, with or without a dot ("1e3" is 1000.0).
+ParserBase* floatLiteral(const char* text, const YYLTYPE& at) {
+    auto* literal = new php::ObicanSkalar(text, at);
+    literal->value.setFloat(std::strtod(text, nullptr));
+    return literal;
+}
+
 const char* const kConstantAssigned = "Assigning value to constant";
 const char* const kMissingDollar = "Constant instead of variable (missing $)";
 
 }  // namespace
+
+namespace php {
+
+void Modifiers::add(ParserBase* modifier) {
+    ParserBase** slot = dynamic_cast<PristupAtributu*>(modifier) ? &access
+                        : dynamic_cast<LinkAtributa*>(modifier) ? &staticMarker
+                                                                : &implementation;
+    if (*slot) {
+        delete modifier;
+    } else {
+        *slot = modifier;
+    }
+}
+
+Modifiers::~Modifiers() {
+    delete access;
+    delete staticMarker;
+    delete implementation;
+}
+
+}  // namespace php
 
 // The scanner and the grammar share the token numbers.
 #define TOKEN_MATCHES(name) static_assert(int(name) == int(php::tok::name), #name)
@@ -337,10 +391,11 @@ TOKEN_MATCHES(T_RBRACKET); TOKEN_MATCHES(T_RBRACE); TOKEN_MATCHES(T_RPAREN);
 %union {
     char* text;
     php::ParserBase* node;
+    php::Modifiers* modifiers;
 }
 
 %destructor { php::freeTokenText($$); } <text>
-%destructor { delete $$; } <node>
+%destructor { delete $$; } <node> <modifiers>
 /* A successful parse leaves the root in roots(): it is not the parser's to free. */
 %destructor { } Start
 
@@ -549,11 +604,12 @@ TOKEN_MATCHES(T_RBRACKET); TOKEN_MATCHES(T_RBRACE); TOKEN_MATCHES(T_RPAREN);
 %type <node> DeklaracijaParametara ListaDeklaracijaParametara DeklaracijaParametra
 %type <node> OpcTipParametra TipParametra OpcDefaultVrednost DeklaracijaKlase
 %type <node> OpcDirektivaZaNasledjivanje Nasledjivanje ListaImplementacija ListaKlasa
-%type <node> DefinicijeUKlasi DefinicijaUKlasi DeklaracijaAtributa PristupAtributu
+%type <node> DefinicijeUKlasi DefinicijaUKlasi DeklaracijaAtributa Modifikator
 %type <node> LinkAtributa ListaDeklaracijaAtributaKlase DeklaracijaAtributaKlase
 %type <node> DefinicijaKonstantiUKlasi ListaDefKonstanti DefKonstante DefinicijaMetoda
-%type <node> ImplMetoda TeloMetoda DeklaracijaInterfejsa Prosirivanje ListaDeklaracijaMetoda
+%type <node> TeloMetoda DeklaracijaInterfejsa Prosirivanje ListaDeklaracijaMetoda
 %type <node> DeklaracijaMetoda Varijabla Konstanta Identifikator
+%type <modifiers> Modifikatori
 
 %start Start
 
@@ -1236,15 +1292,17 @@ HereDoc
     ;
 
 KlasnaKonstanta
-    : FqImeKlase T_DOUBLE_COLON Konstanta {
-          $$ = new php::KlasnaKonstanta($1, $2, @2, $3);
+    : FqImeKlase T_DOUBLE_COLON Identifikator {
+          ParserBase* name = constantNamed($3);
+          $$ = name ? new php::KlasnaKonstanta($1, $2, @2, name) : nullptr;
+          if (!name) delete $1;
           release($2);
       }
     ;
 
 ObicanSkalar
     : T_LNUMBER { $$ = new php::ObicanSkalar($1, @1); release($1); }
-    | T_DNUMBER { $$ = new php::ObicanSkalar($1, @1); release($1); }
+    | T_DNUMBER { $$ = floatLiteral($1, @1); release($1); }
     | T_CONSTANT_ENCAPSED_STRING { $$ = new php::ObicanSkalar($1, @1); release($1); }
     | T_SINGLE_QUOTED_STRING { $$ = new php::ObicanSkalar($1, @1); release($1); }
     | T_LINE { $$ = new php::ObicanSkalar($1, @1); release($1); }
@@ -1647,8 +1705,10 @@ ListaDeklaracija
     ;
 
 Deklarator
-    : Konstanta T_ASSIGN StatickiSkalar {
-          $$ = new php::Deklarator($1, $2, @2, $3);
+    : Identifikator T_ASSIGN StatickiSkalar {
+          ParserBase* name = constantNamed($1);
+          $$ = name ? new php::Deklarator(name, $2, @2, $3) : nullptr;
+          if (!name) delete $3;
           release($2);
       }
     | Promenljiva T_ASSIGN StatickiSkalar {
@@ -1796,9 +1856,17 @@ DefinicijaUKlasi
     | DefinicijaMetoda { $$ = new php::DefinicijaUKlasi($1); }
     ;
 
+/* Modifiers in any order; the nodes get them as if written access word,
+   "static", then "abstract"/"final" (which a property or an interface method
+   does not keep). */
 DeklaracijaAtributa
-    : PristupAtributu LinkAtributa ListaDeklaracijaAtributaKlase krajNaredbe {
-          $$ = new php::DeklaracijaAtributa($1, $2, $3, $4);
+    : Modifikatori ListaDeklaracijaAtributaKlase krajNaredbe {
+          $$ = new php::DeklaracijaAtributa(std::exchange($1->access, nullptr),
+                                            std::exchange($1->staticMarker, nullptr), $2, $3);
+          delete $1;
+      }
+    | ListaDeklaracijaAtributaKlase krajNaredbe {
+          $$ = new php::DeklaracijaAtributa(nullptr, nullptr, $1, $2);
       }
     | T_VAR LinkAtributa ListaDeklaracijaAtributaKlase krajNaredbe {
           $$ = new php::DeklaracijaAtributa($1, @1, $2, $3, $4);
@@ -1806,11 +1874,18 @@ DeklaracijaAtributa
       }
     ;
 
-PristupAtributu
+Modifikatori
+    : Modifikator { $$ = new php::Modifiers; $$->add($1); }
+    | Modifikatori Modifikator { $$ = $1; $$->add($2); }
+    ;
+
+Modifikator
     : T_PUBLIC { $$ = new php::PristupAtributu($1, @1); release($1); }
     | T_PRIVATE { $$ = new php::PristupAtributu($1, @1); release($1); }
     | T_PROTECTED { $$ = new php::PristupAtributu($1, @1); release($1); }
-    | %empty { $$ = nullptr; }
+    | T_STATIC { $$ = new php::LinkAtributa($1, @1); release($1); }
+    | T_ABSTRACT { $$ = new php::ImplMetoda($1, @1); release($1); }
+    | T_FINAL { $$ = new php::ImplMetoda($1, @1); release($1); }
     ;
 
 LinkAtributa
@@ -1856,15 +1931,15 @@ DefKonstante
     ;
 
 DefinicijaMetoda
-    : PristupAtributu LinkAtributa ImplMetoda GlavaFunkcije TeloMetoda {
-          $$ = new php::DefinicijaMetoda($1, $2, $3, $4, $5);
+    : Modifikatori GlavaFunkcije TeloMetoda {
+          $$ = new php::DefinicijaMetoda(std::exchange($1->access, nullptr),
+                                         std::exchange($1->staticMarker, nullptr),
+                                         std::exchange($1->implementation, nullptr), $2, $3);
+          delete $1;
       }
-    ;
-
-ImplMetoda
-    : T_ABSTRACT { $$ = new php::ImplMetoda($1, @1); release($1); }
-    | T_FINAL { $$ = new php::ImplMetoda($1, @1); release($1); }
-    | %empty { $$ = nullptr; }
+    | GlavaFunkcije TeloMetoda {
+          $$ = new php::DefinicijaMetoda(nullptr, nullptr, nullptr, $1, $2);
+      }
     ;
 
 TeloMetoda
@@ -1884,15 +1959,22 @@ Prosirivanje
     | %empty { $$ = nullptr; }
     ;
 
+/* An interface body: method declarations and class constants. */
 ListaDeklaracijaMetoda
     : ListaDeklaracijaMetoda DeklaracijaMetoda { $$ = new php::ListaDeklaracijaMetoda($1, $2); }
+    | ListaDeklaracijaMetoda DefinicijaKonstantiUKlasi {
+          $$ = new php::ListaDeklaracijaMetoda($1, $2);
+      }
     | %empty { $$ = new php::ListaDeklaracijaMetoda(); }
     ;
 
 DeklaracijaMetoda
-    : PristupAtributu LinkAtributa GlavaFunkcije krajNaredbe {
-          $$ = new php::DeklaracijaMetoda($1, $2, $3, $4);
+    : Modifikatori GlavaFunkcije krajNaredbe {
+          $$ = new php::DeklaracijaMetoda(std::exchange($1->access, nullptr),
+                                          std::exchange($1->staticMarker, nullptr), $2, $3);
+          delete $1;
       }
+    | GlavaFunkcije krajNaredbe { $$ = new php::DeklaracijaMetoda(nullptr, nullptr, $1, $2); }
     ;
 
 Varijabla

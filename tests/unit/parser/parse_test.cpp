@@ -9,8 +9,23 @@
 
 #include "diagnostics/Greska.h"
 #include "diagnostics/SintaksnaGreska.h"
+#include "model/Type.h"
+#include "model/Value.h"
+#include "nodes/DefKonstante.h"
+#include "nodes/DefinicijaKonstantiUKlasi.h"
+#include "nodes/DefinicijaMetoda.h"
+#include "nodes/DefinicijaUKlasi.h"
+#include "nodes/DefinicijeUKlasi.h"
+#include "nodes/DeklaracijaAtributa.h"
 #include "nodes/DeklaracijaKlase.h"
 #include "nodes/DeklaracijaInterfejsa.h"
+#include "nodes/DeklaracijaMetoda.h"
+#include "nodes/Deklarator.h"
+#include "nodes/KlasnaKonstanta.h"
+#include "nodes/Konstanta.h"
+#include "nodes/ListaDefKonstanti.h"
+#include "nodes/PristupAtributu.h"
+#include "nodes/ObicanSkalar.h"
 #include "nodes/IfKomanda.h"
 #include "nodes/Include.h"
 #include "nodes/Instanca.h"
@@ -196,6 +211,10 @@ TEST_F(ParseTest, EveryConstructParsesCleanly) {
         " const X = 1, Y = 'y'; var $p; public static $q = array(); private $r = 1, $s;"
         " protected abstract function m(); public static final function n() {} function list() {} }",
         "final class E {} interface I extends J, K { public function m($a); static function n(); }",
+        "class F { static private $a; static public function b() {} final protected static function c() {}"
+        " abstract public function d(); private static final function e() {} const BINARY = 1; }",
+        "interface L { const A = 1, B = 2; static public function f(); function g(); const C = 3; }",
+        "$a = F::BINARY + F::CLASS + L::A; $b = 1e5 + 1E-10 + 100. + 1.e3; $c = <<< EOS\nx\nEOS;\n",
         "try { throw new E('x'); } catch (E $e) { } catch (F $f) { echo $f; }",
         "unset($a, $b[1], $c->d); echo isset($a, $b->c), empty($d);",
         "declare(ticks=1) { echo 1; } declare(ticks=1): enddeclare;",
@@ -319,6 +338,146 @@ TEST_F(ParseTest, InterfaceWithoutMethodsHasAnEmptyList) {
     auto* iface = dynamic_cast<php::DeklaracijaInterfejsa*>(statement(0));
     ASSERT_NE(nullptr, iface);
     EXPECT_NE(nullptr, dynamic_cast<php::ListaDeklaracijaMetoda*>(iface->body));
+}
+
+// The declaration inside the n-th member of a class body.
+ParserBase* member(ParserBase* classDeclaration, size_t n) {
+    auto* cls = dynamic_cast<php::DeklaracijaKlase*>(classDeclaration);
+    auto* body = cls ? dynamic_cast<php::DefinicijeUKlasi*>(cls->body) : nullptr;
+    if (!body || n >= body->items.size()) return nullptr;
+    auto* wrapper = dynamic_cast<php::DefinicijaUKlasi*>(body->items[n]);
+    return wrapper ? wrapper->inner : nullptr;
+}
+
+// Member modifiers in any order reach the same fields as in the order
+// access word, "static", "abstract"/"final"; the first of a kind counts.
+TEST_F(ParseTest, MemberModifiersInAnyOrder) {
+    ASSERT_EQ(0, parse("<?php abstract class A {\n"
+                       "static\nprivate function a() {}\n"              // 2-3
+                       "final protected static function b() {}\n"       // 4
+                       "abstract public function c();\n"                // 5
+                       "public private static static function d() {}\n"  // 6
+                       "abstract final function e();\n"                 // 7
+                       "function f() {}\n"                              // 8
+                       "static\nprotected $x, $y;\n"                    // 9-10
+                       "$z;\n"                                          // 11
+                       "}"));
+    EXPECT_TRUE(syntaxDiagnostics().empty());
+    EXPECT_EQ(nullptr, member(statement(0), 8));
+    struct Expect { int line, access; bool isStatic; int implementation; };
+    const Expect methods[] = {{3, 1, true, 0}, {4, 2, true, 1}, {5, 0, false, 2},
+                              {6, 0, true, 0}, {7, 0, false, 2}, {8, 0, false, 0}};
+    for (size_t i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        auto* m = dynamic_cast<php::DefinicijaMetoda*>(member(statement(0), i));
+        ASSERT_NE(nullptr, m);
+        EXPECT_EQ(methods[i].line, m->location.firstLine);
+        EXPECT_EQ(methods[i].access, m->access);
+        EXPECT_EQ(methods[i].isStatic, m->isStatic);
+        EXPECT_EQ(methods[i].implementation, m->implementation);
+    }
+    auto* prop = dynamic_cast<php::DeklaracijaAtributa*>(member(statement(0), 6));
+    ASSERT_NE(nullptr, prop);
+    auto* access = dynamic_cast<php::PristupAtributu*>(prop->access);
+    ASSERT_NE(nullptr, access);
+    EXPECT_TRUE(access->isProtected);
+    EXPECT_NE(nullptr, prop->staticMarker);
+    EXPECT_EQ(10, prop->location.firstLine);  // at the access word
+    auto* bare = dynamic_cast<php::DeklaracijaAtributa*>(member(statement(0), 7));
+    ASSERT_NE(nullptr, bare);
+    EXPECT_EQ(nullptr, bare->access);
+    EXPECT_EQ(nullptr, bare->staticMarker);
+}
+
+// An interface body holds methods (any modifiers, placed at the access word
+// when one is written) and class constants, in source order.
+TEST_F(ParseTest, InterfaceMethodsAndConstants) {
+    ASSERT_EQ(0, parse("<?php interface I {\n"
+                       "const A = 1, B = 2;\n"            // 2
+                       "static\npublic function f();\n"   // 3-4
+                       "static function g();\n"           // 5
+                       "abstract function h();\n"         // 6
+                       "const C = 3;\n"                   // 7
+                       "}"));
+    EXPECT_TRUE(syntaxDiagnostics().empty());
+    auto* iface = dynamic_cast<php::DeklaracijaInterfejsa*>(statement(0));
+    ASSERT_NE(nullptr, iface);
+    auto* body = dynamic_cast<php::ListaDeklaracijaMetoda*>(iface->body);
+    ASSERT_NE(nullptr, body);
+    ASSERT_EQ(5u, body->items.size());
+    auto* first = dynamic_cast<php::DefinicijaKonstantiUKlasi*>(body->items[0]);
+    ASSERT_NE(nullptr, first);
+    auto* names = dynamic_cast<php::ListaDefKonstanti*>(first->constants);
+    ASSERT_NE(nullptr, names);
+    EXPECT_EQ(2u, names->items.size());
+    auto* f = dynamic_cast<php::DeklaracijaMetoda*>(body->items[1]);
+    ASSERT_NE(nullptr, f);
+    EXPECT_TRUE(f->accessWritten);
+    EXPECT_TRUE(f->isStatic);
+    EXPECT_EQ(4, f->location.firstLine);
+    auto* g = dynamic_cast<php::DeklaracijaMetoda*>(body->items[2]);
+    ASSERT_NE(nullptr, g);
+    EXPECT_FALSE(g->accessWritten);
+    EXPECT_TRUE(g->isStatic);
+    auto* h = dynamic_cast<php::DeklaracijaMetoda*>(body->items[3]);
+    ASSERT_NE(nullptr, h);
+    EXPECT_FALSE(h->accessWritten);
+    EXPECT_FALSE(h->isStatic);
+    EXPECT_NE(nullptr, dynamic_cast<php::DefinicijaKonstantiUKlasi*>(body->items[4]));
+}
+
+// A keyword may name a class constant; the tree holds a Konstanta either way.
+TEST_F(ParseTest, KeywordClassConstantNames) {
+    ASSERT_EQ(0, parse("<?php class Hmac { const BINARY = 1, array = 2; } Hmac::BINARY;"));
+    EXPECT_TRUE(syntaxDiagnostics().empty());
+    auto* def = dynamic_cast<php::DefinicijaKonstantiUKlasi*>(member(statement(0), 0));
+    ASSERT_NE(nullptr, def);
+    auto* list = dynamic_cast<php::ListaDefKonstanti*>(def->constants);
+    ASSERT_NE(nullptr, list);
+    ASSERT_EQ(2u, list->items.size());
+    const char* const expected[] = {"BINARY", "array"};
+    for (size_t i = 0; i < 2; ++i) {
+        auto* k = dynamic_cast<php::DefKonstante*>(list->items[i]);
+        ASSERT_NE(nullptr, k);
+        auto* d = dynamic_cast<php::Deklarator*>(k->declarator);
+        ASSERT_NE(nullptr, d);
+        auto* name = dynamic_cast<php::Konstanta*>(d->name);
+        ASSERT_NE(nullptr, name);
+        EXPECT_EQ(expected[i], name->name);
+    }
+    auto* use = dynamic_cast<php::KlasnaKonstanta*>(statement(1));
+    ASSERT_NE(nullptr, use);
+    auto* used = dynamic_cast<php::Konstanta*>(use->constant);
+    ASSERT_NE(nullptr, used);
+    EXPECT_EQ("BINARY", used->name);
+}
+
+// A missing constant name is reported at the name and leaves no declarator.
+TEST_F(ParseTest, MissingClassConstantName) {
+    ASSERT_EQ(0, parse("<?php class A {\nconst = 1;\n}"));
+    EXPECT_EQ((std::vector<Diag>{{2, 0, "Expected identifier"}}), syntaxDiagnostics());
+    auto* def = dynamic_cast<php::DefinicijaKonstantiUKlasi*>(member(statement(0), 0));
+    ASSERT_NE(nullptr, def);
+    auto* list = dynamic_cast<php::ListaDefKonstanti*>(def->constants);
+    auto* k = list && !list->items.empty() ? dynamic_cast<php::DefKonstante*>(list->items[0]) : nullptr;
+    EXPECT_TRUE(!k || !k->declarator);
+}
+
+// Every float form is a float, whatever its spelling; integers stay integers.
+TEST_F(ParseTest, FloatLiteralValues) {
+    ASSERT_EQ(0, parse("<?php 1e3; 1E-10; 100.; 1.e3; .5; 2.5e+2; 0x1e5; 12;"));
+    struct Expect { php::Type* type; double value; };
+    const Expect literals[] = {{php::floatType(), 1000.0}, {php::floatType(), 1e-10},
+                               {php::floatType(), 100.0},  {php::floatType(), 1000.0},
+                               {php::floatType(), 0.5},    {php::floatType(), 250.0},
+                               {php::integerType(), 0x1e5}, {php::integerType(), 12.0}};
+    for (size_t i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        auto* literal = dynamic_cast<php::ObicanSkalar*>(statement(i));
+        ASSERT_NE(nullptr, literal);
+        EXPECT_EQ(literals[i].type, literal->value.type);
+        EXPECT_DOUBLE_EQ(literals[i].value, literal->value.asFloat());
+    }
 }
 
 // The two report functions on their own.

@@ -66,16 +66,21 @@ TEST(Scanner, CommentsDoNotEndCode) {
 
 TEST(Scanner, Numbers) {
     EXPECT_EQ(pairs(scan("<?php 1. .5e+3 1e5 089 0x 0x1F 017 2.5E-3")),
-              (Pairs{{T_LNUMBER, "1"}, {T_DOT, "."}, {T_DNUMBER, ".5e+3"}, {T_LNUMBER, "1"}, {T_STRING, "e5"},
+              (Pairs{{T_DNUMBER, "1."}, {T_DNUMBER, ".5e+3"}, {T_DNUMBER, "1e5"},
                      {T_LNUMBER, "0"}, {T_LNUMBER, "89"}, {T_LNUMBER, "0"}, {T_STRING, "x"},
                      {T_LNUMBER, "0x1F"}, {T_LNUMBER, "017"}, {T_DNUMBER, "2.5E-3"}}));
+    // An exponent needs digits; a hexadecimal "e" is a digit, not an exponent.
+    EXPECT_EQ(pairs(scan("<?php 1.e3 1E-10 100.5e2 0x1e5 1e 7E+")),
+              (Pairs{{T_DNUMBER, "1.e3"}, {T_DNUMBER, "1E-10"}, {T_DNUMBER, "100.5e2"},
+                     {T_LNUMBER, "0x1e5"}, {T_LNUMBER, "1"}, {T_STRING, "e"}, {T_LNUMBER, "7"},
+                     {T_STRING, "E"}, {T_PLUS, "+"}}));
 }
 
 TEST(Scanner, KeywordsIgnoreCaseAndVariablesAreDollarPlusName) {
     EXPECT_EQ(codeTokens("CLASS Class class classx $$a (int) die __HALT_COMPILER string"),
               (std::vector<int>{T_CLASS, T_CLASS, T_CLASS, T_STRING, T_DOLLAR, T_DOLLAR, T_STRING, T_LPAREN,
                                 T_INT, T_RPAREN, T_STRING, T_HALT_COMPILER, T_STRING_KEYWORD}));
-    EXPECT_EQ(codeTokens(">>= <<= <> !== === -> => :: <<< EOT"),
+    EXPECT_EQ(codeTokens(">>= <<= <> !== === -> => :: <<<\nEOT"),
               (std::vector<int>{T_SR_EQUAL, T_SL_EQUAL, T_IS_NOT_EQUAL, T_IS_NOT_IDENTICAL, T_IS_IDENTICAL,
                                 T_OBJECT_OPERATOR, T_DOUBLE_ARROW, T_DOUBLE_COLON, T_SL, T_SMALLER, T_STRING}));
 }
@@ -166,6 +171,16 @@ TEST(Scanner, HereDocuments) {
     std::vector<int> lines;
     for (const auto& t : s.tokens) lines.push_back(t.line);
     EXPECT_EQ(lines, (std::vector<int>{1, 2, 2, 3, 3, 3, 4, 6, 6, 7, 8, 8, 9, 9}));
+}
+
+TEST(Scanner, HereDocumentLabelAfterBlanks) {
+    // The label is the name without the blanks: only "EOS" closes the first
+    // document, and a label after a newline opens none.
+    EXPECT_EQ(pairs(scan("<?php <<< EOS\n EOS\nEOS;\n<<<\t \tT\nx\nT;\n<<<\nU")),
+              (Pairs{{T_START_HEREDOC, "<<< EOS"}, {T_ENCAPSED_AND_WHITESPACE, "\n EOS\n"},
+                     {T_END_HEREDOC, "EOS"}, {T_SEMICOLON, ";"}, {T_START_HEREDOC, "<<<\t \tT"},
+                     {T_ENCAPSED_AND_WHITESPACE, "\nx\n"}, {T_END_HEREDOC, "T"}, {T_SEMICOLON, ";"},
+                     {T_SL, "<<"}, {T_SMALLER, "<"}, {T_STRING, "U"}}));
 }
 
 TEST(Scanner, HereDocumentTextAroundInterpolationsAndEscapes) {

@@ -1,0 +1,9 @@
+<?php
+$a = <<< EOS
+first
+ EOS
+EOS;
+$b = <<<	EOT
+second $a
+EOT;
+echo $a, $b;
