@@ -12,6 +12,7 @@ public:
 
 protected:
     Value apply(const Value& l, const Value& r) const override;
+    void applyInto(Value& acc, const Value& r) const override { acc.concatenateInPlace(r); }
     ResultRule resultRule() const override { return ResultRule::String; }
 };
 

@@ -13,10 +13,11 @@ public:
 
     ~BinaryNode() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
+    // Final: they walk the chain of left operands for every node on it.
+    void link() final;
+    void check() final;
+    Value evaluate() final;
+    Value staticValue() final;
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 
@@ -33,9 +34,12 @@ protected:
     BinaryNode(ParserBase* left, const Location& opLocation, ParserBase* right);
 
     virtual Value apply(const Value& l, const Value& r) const = 0;
+    // `acc` becomes `apply(acc, r)`; an operator may do it in place.
+    virtual void applyInto(Value& acc, const Value& r) const { acc = apply(acc, r); }
     virtual ResultRule resultRule() const = 0;
 
 private:
+    void leftSpine(std::vector<BinaryNode*>& spine);
     Type* resultType() const;
     Value compute(bool statically);
 };
