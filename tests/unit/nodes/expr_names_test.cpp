@@ -10,10 +10,13 @@
 #include "nodes/ClanListe.h"
 #include "nodes/DefinicijaListe.h"
 #include "nodes/IsEmpty.h"
+#include "nodes/IndeksniPristup.h"
 #include "nodes/IsSet.h"
 #include "nodes/Konkatenacija.h"
 #include "nodes/ListaClanovaListe.h"
+#include "nodes/ListaDolara.h"
 #include "nodes/NaredbaDodele.h"
+#include "nodes/NeobjektnaPromenljiva.h"
 #include "nodes/ObicanSkalar.h"
 #include "nodes/OpcionoZaKljuc.h"
 #include "nodes/Plus.h"
@@ -138,6 +141,32 @@ TEST_F(ExprNames, PlainAssignmentDeclaresItsTargetWithTheAssignedType) {
     run(t, self);
     EXPECT_EQ(reports(), 1u);
     EXPECT_EQ(names(self->usedNames), Strings{"y"});
+}
+
+// `$a[] = 1` makes $a an array; with two dollar signs the name is not $a's.
+TEST_F(ExprNames, AssigningToAnIndexedPlainVariableGivesItTheArrayType) {
+    auto variable = [](int dollars, bool indexed) {
+        auto* list = new ListaDolara("$", at(1));
+        for (int i = 1; i < dollars; ++i) list = new ListaDolara(list, "$", at(1));
+        ParserBase* access = new IndeksniPristup(reads({"a"}));
+        if (indexed) access = new IndeksniPristup(access, "[", at(1), nullptr, "]", at(1));
+        return new NeobjektnaPromenljiva(list, access);
+    };
+    struct Case {
+        int dollars;
+        bool indexed;
+        Type* type;
+    };
+    for (const Case& c : std::vector<Case>{{1, true, arrayType()}, {1, false, integerType()},
+                                           {2, true, integerType()}}) {
+        SCOPED_TRACE(std::to_string(c.dollars) + (c.indexed ? " indexed" : " plain"));
+        auto* assign = new NaredbaDodele(variable(c.dollars, c.indexed), "=", at(1),
+                                         new ObicanSkalar("1", at(1)));
+        Statement s(assign);
+        run(s, assign);
+        EXPECT_EQ(names(assign->definitions), Strings{"a"});
+        EXPECT_EQ(typeOf(assign->definitions, "a"), c.type);
+    }
 }
 
 TEST_F(ExprNames, CompoundAssignmentReadsItsTarget) {
