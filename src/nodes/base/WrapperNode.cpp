@@ -4,6 +4,8 @@ namespace php {
 
 WrapperNode::WrapperNode(ParserBase* x) : ParserBase(x) { inner = adopt(x); }
 
+WrapperNode::WrapperNode(ParserBase* x, const Location& loc) : ParserBase(loc) { inner = adopt(x); }
+
 WrapperNode::~WrapperNode() { delete inner; }
 
 void WrapperNode::link() {

@@ -21,7 +21,9 @@ public:
     void collectChildren(std::vector<ParserBase*>& out) override;
 
 protected:
+    // At the inner node's location, or at the given one (an opening token).
     explicit WrapperNode(ParserBase* inner);
+    WrapperNode(ParserBase* inner, const Location& loc);
 };
 
 }  // namespace php
