@@ -556,6 +556,24 @@ Value Value::concatenate(const Value& r) const {
     return stringResult(asString() + r.asString());
 }
 
+void Value::concatenateInPlace(const Value& r) {
+    if (!bothComputable(*this, r)) {
+        *this = Value();
+        return;
+    }
+    if (type == stringType() && data)
+        static_cast<std::string*>(data)->append(r.asString());
+    else
+        setString(asString() + r.asString());
+    // What is left is a fresh result, as concatenate makes it.
+    initialised = true;
+    fileName = FileName();
+    line = -1;
+    text.clear();
+    owner = nullptr;
+    symbolName.clear();
+}
+
 // ---------------------------------------------------------------------------
 // Logical operators: both operands are always read.
 

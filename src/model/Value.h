@@ -74,6 +74,9 @@ public:
     Value shiftLeft(const Value& r) const;
     Value shiftRight(const Value& r) const;
     Value concatenate(const Value& r) const;
+    // As `*this = concatenate(r)`, appending to the receiver's own string when
+    // it holds one, so a long chain of concatenations stays linear.
+    void concatenateInPlace(const Value& r);
 
     // Logical operators.
     Value logicalNot() const;

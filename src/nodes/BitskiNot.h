@@ -1,26 +1,18 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The unary operator `~x`.
-class BitskiNot : public ParserBase {
+class BitskiNot : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     BitskiNot(const char* op, const Location& opLocation, ParserBase* operand);
-    ~BitskiNot() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 10; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override { return x.bitNot(); }
+    Type* resultType(Type* operandType) const override { return operandType == stringType() ? stringType() : integerType(); }
 };
 
 }  // namespace php

@@ -1,28 +1,20 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The cast `(bool) x`.
-class BoolCast : public ParserBase {
+class BoolCast : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     BoolCast(const char* open, const Location& openLocation, const char* keyword,
              const Location& keywordLocation, const char* close, const Location& closeLocation,
              ParserBase* operand);
-    ~BoolCast() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 15; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override { return converted(x, booleanType()); }
+    Type* resultType(Type*) const override { return booleanType(); }
 };
 
 }  // namespace php

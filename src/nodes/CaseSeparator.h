@@ -1,20 +1,15 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/TokenLeaf.h"
 
 namespace php {
 
 // The ";" or ":" after a case label.
-class CaseSeparator : public ParserBase {
+class CaseSeparator : public TokenLeaf {
 public:
     CaseSeparator() = default;
-    explicit CaseSeparator(const Location& loc) : ParserBase(loc) {}
+    explicit CaseSeparator(const Location& loc) : TokenLeaf(loc) {}
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
     int kind() const override { return 20; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 };
 
 }  // namespace php

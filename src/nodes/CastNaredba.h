@@ -1,25 +1,15 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/WrapperNode.h"
 
 namespace php {
 
 // Grammar-only wrapper around a cast: a parent adopting it takes the
 // inner node instead.
-class CastNaredba : public ParserBase {
+class CastNaredba : public WrapperNode {
 public:
-    ParserBase* inner = nullptr;
+    explicit CastNaredba(ParserBase* inner) : WrapperNode(inner) {}
 
-    explicit CastNaredba(ParserBase* inner);
-    ~CastNaredba() override;
-
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    ParserBase* unwrap() override;
-    Value staticValue() override;
     int kind() const override { return 21; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 };
 
 }  // namespace php

@@ -8,7 +8,11 @@ ClanListe::~ClanListe() { delete inner; }
 
 void ClanListe::link() { linkChild(inner); }
 
-void ClanListe::check() { checkAndAbsorb(inner); }
+void ClanListe::check() {
+    if (!inner) return;
+    inner->check();
+    propagateChild(inner, true, true, true);
+}
 
 Value ClanListe::evaluate() { return Value(); }
 

@@ -12,7 +12,13 @@ DefinicijaListe::~DefinicijaListe() { delete members; }
 
 void DefinicijaListe::link() { linkChild(members); }
 
-void DefinicijaListe::check() { checkAndAbsorb(members); }
+// The variables of a `list(...)` target stay pending: the assignment declares
+// them.
+void DefinicijaListe::check() {
+    if (!members) return;
+    members->check();
+    propagateChild(members, true, true, true);
+}
 
 Value DefinicijaListe::evaluate() { return Value(); }
 

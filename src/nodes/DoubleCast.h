@@ -1,28 +1,20 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The cast `(float) x`.
-class DoubleCast : public ParserBase {
+class DoubleCast : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     DoubleCast(const char* open, const Location& openLocation, const char* keyword,
                const Location& keywordLocation, const char* close, const Location& closeLocation,
                ParserBase* operand);
-    ~DoubleCast() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 49; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override { return converted(x, floatType()); }
+    Type* resultType(Type*) const override { return floatType(); }
 };
 
 }  // namespace php

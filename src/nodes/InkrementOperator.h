@@ -1,30 +1,25 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // `++x` or `x++`.
-class InkrementOperator : public ParserBase {
+class InkrementOperator : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
     bool prefix = false;  // the operator stands before the operand
 
     // `x++`
     InkrementOperator(ParserBase* operand, const char* op, const Location& opLocation);
     // `++x`
     InkrementOperator(const char* op, const Location& opLocation, ParserBase* operand);
-    ~InkrementOperator() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 79; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override;
+    Type* resultType(Type* operandType) const override {
+        return operandType == floatType() ? floatType() : integerType();
+    }
 };
 
 }  // namespace php

@@ -15,7 +15,13 @@ void IsEmpty::link() {
     staticType = booleanType();
 }
 
-void IsEmpty::check() { checkAndAbsorb(operand); }
+// As in `isset`, the names read inside `empty(...)` are neither checked nor
+// counted as used.
+void IsEmpty::check() {
+    if (!operand) return;
+    operand->check();
+    absorbDefinitionsOnly(operand, true, true);
+}
 
 // A value that is unknown or was never given a content counts as empty.
 static bool isEmptyValue(const Value& v) {

@@ -15,7 +15,13 @@ void IsSet::link() {
     staticType = booleanType();
 }
 
-void IsSet::check() { checkAndAbsorb(variables); }
+// The names inside `isset(...)` are neither checked for initialisation nor
+// counted as used.
+void IsSet::check() {
+    if (!variables) return;
+    variables->check();
+    absorbDefinitionsOnly(variables, true, true);
+}
 
 Value IsSet::evaluate() { return Value(); }
 

@@ -1,27 +1,19 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/BinaryNode.h"
 
 namespace php {
 
 // The binary operator `a . b`.
-class Konkatenacija : public ParserBase {
+class Konkatenacija : public BinaryNode {
 public:
-    ParserBase* left = nullptr;
-    ParserBase* right = nullptr;
-
     Konkatenacija(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
-    ~Konkatenacija() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 92; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(const Value& l, const Value& r) const override;
+    void applyInto(Value& acc, const Value& r) const override { acc.concatenateInPlace(r); }
+    ResultRule resultRule() const override { return ResultRule::String; }
 };
 
 }  // namespace php

@@ -1,20 +1,15 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/TokenLeaf.h"
 
 namespace php {
 
 // A statement terminator (no production builds it).
-class KrajKomande : public ParserBase {
+class KrajKomande : public TokenLeaf {
 public:
     KrajKomande() = default;
-    explicit KrajKomande(const Location& loc) : ParserBase(loc) {}
+    explicit KrajKomande(const Location& loc) : TokenLeaf(loc) {}
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
     int kind() const override { return 94; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 };
 
 }  // namespace php

@@ -28,7 +28,11 @@ void ListaClanovaListe::link() {
 }
 
 void ListaClanovaListe::check() {
-    checkItems(items);
+    for (ParserBase* item : items) {
+        if (!item) continue;
+        item->check();
+        propagateChild(item, true, true, true);
+    }
 }
 
 Value ListaClanovaListe::evaluate() { return Value(); }

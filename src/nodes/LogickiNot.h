@@ -1,26 +1,18 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The unary operator `!x`.
-class LogickiNot : public ParserBase {
+class LogickiNot : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     LogickiNot(const char* op, const Location& opLocation, ParserBase* operand);
-    ~LogickiNot() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 115; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override { return x.logicalNot(); }
+    Type* resultType(Type*) const override { return booleanType(); }
 };
 
 }  // namespace php

@@ -1,6 +1,8 @@
 #include "nodes/NaredbaDodele.h"
 
 #include "nodes/DefinicijaListe.h"
+#include "nodes/IndeksniPristup.h"
+#include "nodes/NeobjektnaPromenljiva.h"
 #include "nodes/Referenca.h"
 
 namespace php {
@@ -54,12 +56,34 @@ void NaredbaDodele::link() {
         staticType = value->staticType;
 }
 
+// `$a[...] = ...` with one dollar sign: the variable becomes an array.
+static bool isIndexedPlainVariable(ParserBase* target) {
+    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(target);
+    if (!variable || variable->dollarCount != 1) return false;
+    auto* indexed = dynamic_cast<IndeksniPristup*>(variable->inner);
+    return indexed && !indexed->items.empty();
+}
+
+// The right-hand side is read first. A plain assignment then makes the
+// target's reads definitions, typed with what is assigned; a compound one
+// reads the target before writing it.
 void NaredbaDodele::check() {
     checkAndAbsorb(newReference);
     checkAndAbsorb(value);
     checkAndAbsorb(reference);
-    checkAndAbsorb(target);
-    checkAndAbsorb(listTarget);
+    if (target) {
+        target->check();
+        if (operatorChar == '=') {
+            target->setPendingType(isIndexedPlainVariable(target) ? arrayType() : staticType);
+            absorbDeclaration(target, true, true, true);
+        } else {
+            absorbChild(target, true, true, true);
+        }
+    }
+    if (listTarget) {
+        listTarget->check();
+        absorbDeclaration(listTarget, true, true, true);
+    }
 }
 
 // Only `target = value` and the compound forms have a value; the reference,

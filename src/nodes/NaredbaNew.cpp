@@ -1,5 +1,8 @@
 #include "nodes/NaredbaNew.h"
 
+#include "model/Klasa.h"
+#include "nodes/base/ClassLookup.h"
+
 namespace php {
 
 NaredbaNew::NaredbaNew(const char*, const Location& keywordLocation, ParserBase* c, ParserBase* a)
@@ -13,9 +16,12 @@ NaredbaNew::~NaredbaNew() {
     delete arguments;
 }
 
+// The class named by a plain name is the static type; a dynamic name gives
+// none.
 void NaredbaNew::link() {
     linkChild(classRef);
     linkChild(arguments);
+    staticType = classlookup::find(this, classlookup::plainName(classRef));
 }
 
 void NaredbaNew::check() {

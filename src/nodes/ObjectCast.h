@@ -1,26 +1,26 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The cast `(object) x`. Objects are not modelled as values, so it never
 // yields a known value; it keeps the operand's class as its type.
-class ObjectCast : public ParserBase {
+class ObjectCast : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     ObjectCast(const char* open, const Location& openLocation, const char* keyword,
                const Location& keywordLocation, const char* close, const Location& closeLocation,
                ParserBase* operand);
-    ~ObjectCast() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
+    // The operand is not evaluated at all.
+    Value evaluate() override { return Value(); }
+    Value staticValue() override { return Value(); }
     int kind() const override { return 135; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
+
+protected:
+    Value apply(Value&) const override { return Value(); }
+    Type* resultType(Type* operandType) const override {
+        return operandType && operandType->isObject() ? operandType : nullptr;
+    }
 };
 
 }  // namespace php

@@ -1,20 +1,15 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/TokenLeaf.h"
 
 namespace php {
 
 // An optional ";" (no production builds it).
-class OpcioniTz : public ParserBase {
+class OpcioniTz : public TokenLeaf {
 public:
     OpcioniTz() = default;
-    explicit OpcioniTz(const Location& loc) : ParserBase(loc) {}
+    explicit OpcioniTz(const Location& loc) : TokenLeaf(loc) {}
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
     int kind() const override { return 141; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 };
 
 }  // namespace php

@@ -1,20 +1,15 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/TokenLeaf.h"
 
 namespace php {
 
 // An optional "," (no production builds it).
-class OpcioniZarez : public ParserBase {
+class OpcioniZarez : public TokenLeaf {
 public:
     OpcioniZarez() = default;
-    explicit OpcioniZarez(const Location& loc) : ParserBase(loc) {}
+    explicit OpcioniZarez(const Location& loc) : TokenLeaf(loc) {}
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
     int kind() const override { return 142; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 };
 
 }  // namespace php

@@ -11,7 +11,12 @@ OpcionoZaKljuc::~OpcionoZaKljuc() { delete operand; }
 
 void OpcionoZaKljuc::link() { linkChild(operand); }
 
-void OpcionoZaKljuc::check() { checkAndAbsorb(operand); }
+// The key variable stays pending for the `foreach`, which declares it.
+void OpcionoZaKljuc::check() {
+    if (!operand) return;
+    operand->check();
+    propagateChild(operand, true, true, true);
+}
 
 Value OpcionoZaKljuc::evaluate() { return Value(); }
 

@@ -1,20 +1,15 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/TokenLeaf.h"
 
 namespace php {
 
 // An empty statement (no production builds it).
-class PraznaKomanda : public ParserBase {
+class PraznaKomanda : public TokenLeaf {
 public:
     PraznaKomanda() = default;
-    explicit PraznaKomanda(const Location& loc) : ParserBase(loc) {}
+    explicit PraznaKomanda(const Location& loc) : TokenLeaf(loc) {}
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
     int kind() const override { return 154; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 };
 
 }  // namespace php

@@ -8,7 +8,13 @@ Referenca::~Referenca() { delete operand; }
 
 void Referenca::link() { linkChild(operand); }
 
-void Referenca::check() { checkAndAbsorb(operand); }
+// The variable stays pending: the construct above decides whether taking a
+// reference reads or declares it.
+void Referenca::check() {
+    if (!operand) return;
+    operand->check();
+    propagateChild(operand, true, true, true);
+}
 
 Value Referenca::evaluate() { return operand ? operand->evaluate() : Value(); }
 

@@ -26,9 +26,14 @@ void ReferencaIliPromenljiva::link() {
     if (present) staticType = present->staticType;
 }
 
+// The reads stay pending for the enclosing `foreach` or array element, which
+// turns them into definitions.
 void ReferencaIliPromenljiva::check() {
-    checkAndAbsorb(plain);
-    checkAndAbsorb(byReference);
+    for (ParserBase* child : {plain, byReference}) {
+        if (!child) continue;
+        child->check();
+        propagateChild(child, true, true, true);
+    }
 }
 
 Value ReferencaIliPromenljiva::evaluate() {

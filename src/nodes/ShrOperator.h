@@ -1,27 +1,18 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/BinaryNode.h"
 
 namespace php {
 
 // The binary operator `a >> b`.
-class ShrOperator : public ParserBase {
+class ShrOperator : public BinaryNode {
 public:
-    ParserBase* left = nullptr;
-    ParserBase* right = nullptr;
-
     ShrOperator(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
-    ~ShrOperator() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 170; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(const Value& l, const Value& r) const override;
+    ResultRule resultRule() const override { return ResultRule::Integer; }
 };
 
 }  // namespace php

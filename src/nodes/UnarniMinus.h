@@ -1,26 +1,18 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The unary operator `-x`.
-class UnarniMinus : public ParserBase {
+class UnarniMinus : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     UnarniMinus(const char* op, const Location& opLocation, ParserBase* operand);
-    ~UnarniMinus() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 186; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override { return x.negate(); }
+    Type* resultType(Type* operandType) const override { return operandType == floatType() ? floatType() : integerType(); }
 };
 
 }  // namespace php

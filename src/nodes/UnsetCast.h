@@ -1,28 +1,20 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/UnaryNode.h"
 
 namespace php {
 
 // The cast `(unset) x`.
-class UnsetCast : public ParserBase {
+class UnsetCast : public UnaryNode {
 public:
-    ParserBase* operand = nullptr;
-
     UnsetCast(const char* open, const Location& openLocation, const char* keyword,
               const Location& keywordLocation, const char* close, const Location& closeLocation,
               ParserBase* operand);
-    ~UnsetCast() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 189; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(Value& x) const override { return converted(x, nullType()); }
+    Type* resultType(Type*) const override { return nullType(); }
 };
 
 }  // namespace php

@@ -1,27 +1,18 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/base/BinaryNode.h"
 
 namespace php {
 
 // The binary operator `a >= b`.
-class VeceJednako : public ParserBase {
+class VeceJednako : public BinaryNode {
 public:
-    ParserBase* left = nullptr;
-    ParserBase* right = nullptr;
-
     VeceJednako(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
-    ~VeceJednako() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 195; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
 
-private:
-    Value compute(bool statically);
+protected:
+    Value apply(const Value& l, const Value& r) const override;
+    ResultRule resultRule() const override { return ResultRule::Boolean; }
 };
 
 }  // namespace php

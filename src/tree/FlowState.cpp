@@ -117,6 +117,36 @@ bool FlowState::absorb(FlowState* s) {
     return taken;
 }
 
+void FlowState::fork(FlowState* const* graphs, size_t count, bool* taken) {
+    FlowComponent* mine = findComponent();
+    bool disjoint = true;
+    for (size_t i = 0; i < count; ++i) {
+        taken[i] = false;
+        if (graphs[i]->findComponent() == mine) disjoint = false;
+        for (size_t j = 0; j < i; ++j)
+            if (graphs[j]->findComponent() == graphs[i]->findComponent()) disjoint = false;
+    }
+    const FlowSet leaves = currentLeaves();  // a copy: the cache is replaced below
+    if (disjoint)
+        for (size_t i = 0; i < count; ++i) graphs[i]->currentLeaves();
+    std::vector<FlowState*> refused;
+    for (FlowState* leaf : leaves) {
+        bool took = false;
+        for (size_t i = 0; i < count; ++i)
+            if (leaf->attach(graphs[i])) took = taken[i] = true;
+        if (!took) refused.push_back(leaf);
+    }
+    if (!disjoint) return;  // the next leaf query walks
+    // The new leaves: those that refused, and the leaves of every graph taken.
+    FlowSet next(refused.begin(), refused.end());
+    for (size_t i = 0; i < count; ++i) {
+        if (!taken[i]) continue;
+        next.insert(graphs[i]->leafCache->begin(), graphs[i]->leafCache->end());
+        delete graphs[i]->leafCache;
+        graphs[i]->leafCache = nullptr;
+    }
+    rememberLeaves(std::move(next));
+}
 
 void FlowState::collectLeaves(FlowSet& out) {
     if (!successors) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <set>
 
@@ -42,6 +43,11 @@ public:
     bool attach(FlowState* s);
     // Makes s a successor of every leaf; true when at least one leaf took it.
     bool absorb(FlowState* s);
+    // Offers each of `count` separate graphs to every leaf, as a branch does;
+    // taken[i] tells whether some leaf took graphs[i]. Like absorb, it keeps
+    // the remembered leaves current without a walk, so a chain of branches
+    // built one on another stays linear.
+    void fork(FlowState* const* graphs, size_t count, bool* taken);
     void collectLeaves(FlowSet& out);
     void collectReachable(FlowSet& out);
     FlowSet leafSet();

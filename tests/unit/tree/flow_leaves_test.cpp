@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -28,8 +29,8 @@ FlowSet leavesByWalk(FlowState* start) {
 }  // namespace
 
 // Graphs grow the way nodes build them: new graphs offered to the leaves of
-// existing ones, states attached directly to inner states, some states
-// closed. After every step the leaves reported must be the true leaves.
+// existing ones (one at a time or two as the branches of a fork), states
+// attached directly to inner states, some states closed. After every step the leaves reported must be the true leaves.
 TEST(FlowLeaves, RememberedLeavesFollowEveryChange) {
     std::mt19937 random(12345);
     for (int round = 0; round < 200; ++round) {
@@ -41,7 +42,7 @@ TEST(FlowLeaves, RememberedLeavesFollowEveryChange) {
             return s;
         };
         for (int step = 0; step < 60; ++step) {
-            int what = random() % 5;
+            int what = random() % 6;
             if (firsts.size() < 2 || what == 0) {
                 FlowState* s = fresh();
                 if (random() % 7 == 0) s->closed = true;
@@ -53,6 +54,22 @@ TEST(FlowLeaves, RememberedLeavesFollowEveryChange) {
                 FlowState* x = firsts[a];
                 FlowState* y = firsts[b];
                 if (x->absorb(y)) firsts.erase(firsts.begin() + static_cast<long>(b));
+            } else if (what == 5 && firsts.size() >= 3) {
+                // fork two separate graphs at the leaves of a third
+                size_t a = random() % firsts.size();
+                std::vector<size_t> others;
+                for (size_t i = 0; i < firsts.size(); ++i)
+                    if (i != a) others.push_back(i);
+                std::shuffle(others.begin(), others.end(), random);
+                FlowState* branches[2] = {firsts[others[0]], firsts[others[1]]};
+                bool taken[2];
+                firsts[a]->fork(branches, 2, taken);
+                EXPECT_EQ(taken[0], taken[1]);  // a leaf takes both or, closed, neither
+                if (taken[0]) {
+                    std::sort(others.begin(), others.begin() + 2);
+                    firsts.erase(firsts.begin() + static_cast<long>(others[1]));
+                    firsts.erase(firsts.begin() + static_cast<long>(others[0]));
+                }
             } else if (what == 3) {
                 // attach a new state to some state of a graph (inner or leaf)
                 FlowState* x = firsts[random() % firsts.size()];
