@@ -6,6 +6,7 @@
 define('TRUE', 1 == 1, 1 == 1);
 define('FALSE', 1 == 0, 1 == 1);
 define('NULL', (unset)0, 1 == 1);
+define('die', 0, true);
 define('E_ERROR', 1);
 define('E_RECOVERABLE_ERROR', 4096);
 define('E_WARNING', 2);
@@ -108,7 +109,7 @@ define('PHP_BUILD_DATE', 'Aug 14 2025 22:21:58');
 define('PHP_BUILD_PROVIDER', 'https://github.com/docker-library/php');
 define('__COMPILER_HALT_OFFSET__', 0);
 define('__TRAIT__', '', true);
-define('__DIR__', '', true);
+define('__DIR__', getcwd(), true);
 define('__NAMESPACE__', '', true);
 define('__PROPERTY__', '', true);
 define('PASSWORD_DEFAULT', '2y');
