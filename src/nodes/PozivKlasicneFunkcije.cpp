@@ -3,6 +3,9 @@
 #include "model/Funkcija.h"
 #include "model/SymbolTable.h"
 #include "model/UtilFunkcija.h"
+#include "diagnostics/Greska.h"
+#include "diagnostics/NedeklarisanaFunkcija.h"
+#include "nodes/ArgumentiFunkcije.h"
 
 namespace php {
 
@@ -18,14 +21,35 @@ void PozivKlasicneFunkcije::link() {
     linkChild(arguments);
     const std::string lower = toLower(name);
     if (lower != "func_get_arg" && lower != "func_get_args" && lower != "func_num_args") return;
-    UtilFunkcija* body = enclosingFunctionBody();
-    if (!body) return;
-    body->variadic = true;
-    if (body->function && body->function->signature) body->function->signature->checkArguments = false;
+    if (UtilFunkcija* body = enclosingFunctionBody()) body->markVariadic();
 }
 
-// The function lookup and the call check come with the call checks.
-void PozivKlasicneFunkcije::check() { checkAndAbsorb(arguments); }
+// The target is checked before the arguments, so that the by-reference
+// parameters it declares decide how the arguments are folded.
+void PozivKlasicneFunkcije::check() {
+    Funkcija* f = globalBuiltinScope()->findFunction(name);
+    if (!f) {
+        SymbolTable* root = rootScope();
+        f = root ? root->findFunction(name) : nullptr;
+    }
+    if (f) {
+        ArgumentiFunkcije::call(arguments, f, this);
+        if (auto* args = dynamic_cast<ArgumentiFunkcije*>(arguments)) args->passTo(f);
+    } else {
+        semanticList().push_back(new greske::NedeklarisanaFunkcija(name, fileName, location.firstLine));
+    }
+    checkAndAbsorb(arguments);
+}
+
+// An undeclared function is reported by check alone: this may run before
+// a declaration further down the file has been registered.
+Value PozivKlasicneFunkcije::staticValue() {
+    SymbolTable* root = rootScope();
+    Funkcija* f = root ? root->findFunction(name) : nullptr;
+    if (!f) f = globalBuiltinScope()->findFunction(name);
+    if (!f) return Value();
+    return ArgumentiFunkcije::call(arguments, f, this);
+}
 
 Value PozivKlasicneFunkcije::evaluate() { return Value(); }
 

@@ -17,6 +17,7 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
+    Value staticValue() override;
     int kind() const override { return 151; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
