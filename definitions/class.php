@@ -2901,3 +2901,57 @@ class SNMP {
 }
 class SNMPException extends RuntimeException {
 }
+class OCI_Lob {
+    public function load() {}
+    public function tell() {}
+    public function truncate($length = 0) {}
+    public function erase($offset = null, $length = null) {}
+    public function flush($flag = null) {}
+    public function setbuffering($on_off) {}
+    public function getbuffering() {}
+    public function rewind() {}
+    public function read($length) {}
+    public function eof() {}
+    public function seek($offset, $whence = 0) {}
+    public function write($data, $length = null) {}
+    public function append(OCI_Lob $lob_from) {}
+    public function size() {}
+    public function writetofile($filename, $start = null, $length = null) {}
+    public function export($filename, $start = null, $length = null) {}
+    public function import($filename) {}
+    public function writeTemporary($data, $lob_type = 2) {}
+    public function close() {}
+    public function save($data, $offset = null) {}
+    public function savefile($filename) {}
+    public function free() {}
+}
+class OCI_Collection {
+    public function append($value) {}
+    public function getelem($index) {}
+    public function assignelem($index, $value) {}
+    public function assign(OCI_Collection $from) {}
+    public function size() {}
+    public function max() {}
+    public function trim($num) {}
+    public function free() {}
+}
+class COM {
+    public function __construct($module_name, $server_name = null, $codepage = 0, $typelib = null) {}
+    public function __get($name) {}
+    public function __set($name, $value) {}
+    public function __call($name, $args) {}
+}
+class DOTNET {
+    public function __construct($assembly_name, $class_name, $codepage = 0) {}
+    public function __get($name) {}
+    public function __set($name, $value) {}
+    public function __call($name, $args) {}
+}
+class VARIANT {
+    public function __construct($value = null, $type = 0, $codepage = 0) {}
+    public function __get($name) {}
+    public function __set($name, $value) {}
+    public function __call($name, $args) {}
+}
+class com_exception extends Exception {
+}

@@ -2290,4 +2290,256 @@ function rand($min = null, $max = null) {}
 function mt_rand($min = null, $max = null) {}
 function mt_getrandmax() {}
 function getrandmax() {}
+function oci_define_by_name($statement, $column_name, &$variable, $type = 1) {}
+function oci_bind_by_name($statement, $bv_name, &$variable, $maxlength = -1, $type = 1) {}
+function oci_bind_array_by_name($statement, $name, array &$var_array, $max_table_length, $max_item_length = -1, $type = 96) {}
+function oci_field_is_null($statement, $field) {}
+function oci_field_name($statement, $field) {}
+function oci_field_size($statement, $field) {}
+function oci_field_scale($statement, $field) {}
+function oci_field_precision($statement, $field) {}
+function oci_field_type($statement, $field) {}
+function oci_field_type_raw($statement, $field) {}
+function oci_execute($statement, $mode = 32) {}
+function oci_cancel($statement) {}
+function oci_fetch($statement) {}
+function oci_fetch_object($statement) {}
+function oci_fetch_row($statement) {}
+function oci_fetch_assoc($statement) {}
+function oci_fetch_array($statement, $mode = null) {}
+function ocifetchinto($statement_resource, &$result, $mode = null) {}
+function oci_fetch_all($statement, array &$output, $skip = 0, $maxrows = -1, $flags = 17) {}
+function oci_free_statement($statement) {}
+function oci_internal_debug($onoff) {}
+function oci_num_fields($statement) {}
+function oci_parse($connection, $sql_text) {}
+function oci_get_implicit_resultset($statement) {}
+function oci_new_cursor($connection) {}
+function oci_result($statement, $field) {}
+function oci_client_version() {}
+function oci_server_version($connection) {}
+function oci_statement_type($statement) {}
+function oci_num_rows($statement) {}
+function oci_close($connection) {}
+function oci_connect($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function oci_new_connect($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function oci_pconnect($username, $password, $connection_string = null, $encoding = '', $session_mode = null) {}
+function oci_error($resource = null) {}
+function oci_free_descriptor($descriptor) {}
+function oci_lob_is_equal(OCI_Lob $lob1, OCI_Lob $lob2) {}
+function oci_lob_copy(OCI_Lob $lob_to, OCI_Lob $lob_from, $length = 0) {}
+function oci_commit($connection) {}
+function oci_rollback($connection) {}
+function oci_new_descriptor($connection, $type = 50) {}
+function oci_set_prefetch($statement, $rows) {}
+function oci_set_client_identifier($connection, $client_identifier) {}
+function oci_set_edition($edition) {}
+function oci_set_module_name($connection, $module_name) {}
+function oci_set_action($connection, $action_name) {}
+function oci_set_client_info($connection, $client_info) {}
+function oci_password_change($connection, $username, $old_password, $new_password) {}
+function oci_new_collection($connection, $tdo, $schema = null) {}
+function oci_free_cursor($statement_resource) {}
+function ocifreecursor($statement_resource) {}
+function ocibindbyname($statement, $column_name, &$variable, $maximum_length = -1, $type = 1) {}
+function ocidefinebyname($statement, $column_name, &$variable, $type = 1) {}
+function ocicolumnisnull($statement, $column_number_or_name) {}
+function ocicolumnname($statement, $column_number) {}
+function ocicolumnsize($statement, $column_number_or_name) {}
+function ocicolumnscale($statement_resource, $column_number) {}
+function ocicolumnprecision($statement_resource, $column_number) {}
+function ocicolumntype($statement_resource, $column_number) {}
+function ocicolumntyperaw($statement_resource, $column_number) {}
+function ociexecute($statement_resource, $mode = 32) {}
+function ocicancel($statement_resource) {}
+function ocifetch($statement_resource) {}
+function ocifetchstatement($statement_resource, &$output, $skip = null, $maximum_rows = null, $flags = null) {}
+function ocifreestatement($statement_resource) {}
+function ociinternaldebug($mode) {}
+function ocinumcols($statement_resource) {}
+function ociparse($connection_resource, $sql_text) {}
+function ocinewcursor($connection_resource) {}
+function ociresult($statement_resource, $column_number_or_name) {}
+function ociserverversion($connection_resource) {}
+function ocistatementtype($statement_resource) {}
+function ocirowcount($statement_resource) {}
+function ocilogoff($connection_resource) {}
+function ocilogon($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function ocinlogon($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function ociplogon($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function ocierror($connection_or_statement_resource = null) {}
+function ocifreedesc($lob_descriptor) {}
+function ocisavelob(OCI_Lob $lob_descriptor, $data, $offset = null) {}
+function ocisavelobfile(OCI_Lob $lob_descriptor, $filename) {}
+function ociwritelobtofile(OCI_Lob $lob_descriptor, $filename, $start = null, $length = null) {}
+function ociloadlob(OCI_Lob $lob_descriptor) {}
+function ocicommit($connection_resource) {}
+function ocirollback($connection_resource) {}
+function ocinewdescriptor($connection_resource, $type = 50) {}
+function ocisetprefetch($statement_resource, $number_of_rows) {}
+function ocipasswordchange($connection_resource_or_connection_string_or_dbname, $username, $old_password, $new_password) {}
+function ocifreecollection(OCI_Collection $collection) {}
+function ocinewcollection($connection_resource, $tdo, $schema = null) {}
+function ocicollappend(OCI_Collection $collection, $value) {}
+function ocicollgetelem(OCI_Collection $collection, $index) {}
+function ocicollassignelem(OCI_Collection $collection, $index, $value) {}
+function ocicollsize(OCI_Collection $collection) {}
+function ocicollmax(OCI_Collection $collection) {}
+function ocicolltrim(OCI_Collection $collection, $number) {}
+function ociwritetemporarylob(OCI_Lob $lob_descriptor, $data, $lob_type = 2) {}
+function ocicloselob(OCI_Lob $lob_descriptor) {}
+function ocicollassign(OCI_Collection $to, OCI_Collection $from) {}
+function oci_set_call_timeout($connection, $time_out) {}
+function oci_set_db_operation($connection, $dbop) {}
+function ibase_connect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function ibase_pconnect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function ibase_close($connection_id = null) {}
+function ibase_drop_db($connection = null) {}
+function ibase_query($link_identifier = null, $query = null, $bind_args = null) {}
+function ibase_fetch_row($result_identifier, $fetch_flag = null) {}
+function ibase_fetch_assoc($result, $fetch_flag = null) {}
+function ibase_fetch_object($result_id, $fetch_flag = null) {}
+function ibase_free_result($result_identifier) {}
+function ibase_name_result($result, $name) {}
+function ibase_prepare() {}
+function ibase_execute() {}
+function ibase_free_query($query) {}
+function ibase_gen_id($generator, $increment = null, $link_identifier = null) {}
+function ibase_num_fields($result_id) {}
+function ibase_num_params($query) {}
+function ibase_affected_rows($link_identifier = null) {}
+function ibase_field_info($result, $field_number) {}
+function ibase_param_info($query, $param_number) {}
+function ibase_trans($trans_args = null, $link_identifier = null) {}
+function ibase_commit($link_or_trans_identifier = null) {}
+function ibase_rollback($link_or_trans_identifier = null) {}
+function ibase_commit_ret($link_or_trans_identifier = null) {}
+function ibase_rollback_ret($link_or_trans_identifier = null) {}
+function ibase_blob_info($link_identifier, $blob_id) {}
+function ibase_blob_create($link_identifier = null) {}
+function ibase_blob_add($blob_handle, $data) {}
+function ibase_blob_cancel($blob_handle) {}
+function ibase_blob_close($blob_handle) {}
+function ibase_blob_open($link_identifier, $blob_id) {}
+function ibase_blob_get($blob_handle, $len) {}
+function ibase_blob_echo($blob_id) {}
+function ibase_blob_import($link_identifier, $file_handle) {}
+function ibase_errmsg() {}
+function ibase_errcode() {}
+function ibase_add_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function ibase_modify_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function ibase_delete_user($service_handle, $user_name) {}
+function ibase_service_attach($host, $dba_username, $dba_password) {}
+function ibase_service_detach($service_handle) {}
+function ibase_backup($service_handle, $source_db, $dest_file, $options = null, $verbose = null) {}
+function ibase_restore($service_handle, $source_file, $dest_db, $options = null, $verbose = null) {}
+function ibase_maintain_db($service_handle, $db, $action, $argument = null) {}
+function ibase_db_info($service_handle, $db, $action, $argument = null) {}
+function ibase_server_info($service_handle, $action) {}
+function ibase_wait_event() {}
+function ibase_set_event_handler() {}
+function ibase_free_event_handler($event) {}
+function fbird_connect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function fbird_pconnect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function fbird_close($connection_id = null) {}
+function fbird_drop_db($connection = null) {}
+function fbird_query($link_identifier = null, $query = null, $bind_args = null) {}
+function fbird_fetch_row($result_identifier, $fetch_flag = null) {}
+function fbird_fetch_assoc($result, $fetch_flag = null) {}
+function fbird_fetch_object($result_id, $fetch_flag = null) {}
+function fbird_free_result($result_identifier) {}
+function fbird_name_result($result, $name) {}
+function fbird_prepare() {}
+function fbird_execute() {}
+function fbird_free_query($query) {}
+function fbird_gen_id($generator, $increment = null, $link_identifier = null) {}
+function fbird_num_fields($result_id) {}
+function fbird_num_params($query) {}
+function fbird_affected_rows($link_identifier = null) {}
+function fbird_field_info($result, $field_number) {}
+function fbird_param_info($query, $param_number) {}
+function fbird_trans($trans_args = null, $link_identifier = null) {}
+function fbird_commit($link_or_trans_identifier = null) {}
+function fbird_rollback($link_or_trans_identifier = null) {}
+function fbird_commit_ret($link_or_trans_identifier = null) {}
+function fbird_rollback_ret($link_or_trans_identifier = null) {}
+function fbird_blob_info($link_identifier, $blob_id) {}
+function fbird_blob_create($link_identifier = null) {}
+function fbird_blob_add($blob_handle, $data) {}
+function fbird_blob_cancel($blob_handle) {}
+function fbird_blob_close($blob_handle) {}
+function fbird_blob_open($link_identifier, $blob_id) {}
+function fbird_blob_get($blob_handle, $len) {}
+function fbird_blob_echo($blob_id) {}
+function fbird_blob_import($link_identifier, $file_handle) {}
+function fbird_errmsg() {}
+function fbird_errcode() {}
+function fbird_add_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function fbird_modify_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function fbird_delete_user($service_handle, $user_name) {}
+function fbird_service_attach($host, $dba_username, $dba_password) {}
+function fbird_service_detach($service_handle) {}
+function fbird_backup($service_handle, $source_db, $dest_file, $options = null, $verbose = null) {}
+function fbird_restore($service_handle, $source_file, $dest_db, $options = null, $verbose = null) {}
+function fbird_maintain_db($service_handle, $db, $action, $argument = null) {}
+function fbird_db_info($service_handle, $db, $action, $argument = null) {}
+function fbird_server_info($service_handle, $action) {}
+function fbird_wait_event() {}
+function fbird_set_event_handler() {}
+function fbird_free_event_handler($event) {}
+function sybase_connect($servername = null, $username = null, $password = null, $charset = null, $appname = null) {}
+function sybase_pconnect($servername = null, $username = null, $password = null, $charset = null, $appname = null) {}
+function sybase_close($link_identifier = null) {}
+function sybase_select_db($database_name, $link_identifier = null) {}
+function sybase_query($query, $link_identifier = null) {}
+function sybase_unbuffered_query($query, $link_identifier, $store_result = null) {}
+function sybase_free_result($result) {}
+function sybase_get_last_message() {}
+function sybase_num_rows($result) {}
+function sybase_num_fields($result) {}
+function sybase_fetch_row($result) {}
+function sybase_fetch_array($result) {}
+function sybase_fetch_assoc($result) {}
+function sybase_fetch_object($result, $object = null) {}
+function sybase_data_seek($result_identifier, $row_number) {}
+function sybase_fetch_field($result, $field_offset = null) {}
+function sybase_field_seek($result, $field_offset) {}
+function sybase_result($result, $row, $field) {}
+function sybase_affected_rows($link_identifier = null) {}
+function sybase_min_client_severity($severity) {}
+function sybase_min_server_severity($severity) {}
+function sybase_set_message_handler($handler, $connection = null) {}
+function sybase_deadlock_retry_count($retry_count) {}
+function com_create_guid() {}
+function com_event_sink($comobject, $sinkobject, $sinkinterface = null) {}
+function com_get_active_object($progid, $code_page = 0) {}
+function com_load_typelib($typelib_name, $case_insensitive = true) {}
+function com_message_pump($timeoutms = 0) {}
+function com_print_typeinfo($comobject, $dispinterface = null, $wantsink = false) {}
+function variant_abs($val) {}
+function variant_add($left, $right) {}
+function variant_and($left, $right) {}
+function variant_cast($variant, $type) {}
+function variant_cat($left, $right) {}
+function variant_cmp($left, $right, $lcid = null, $flags = null) {}
+function variant_date_from_timestamp($timestamp) {}
+function variant_date_to_timestamp($variant) {}
+function variant_div($left, $right) {}
+function variant_eqv($left, $right) {}
+function variant_fix($variant) {}
+function variant_get_type($variant) {}
+function variant_idiv($left, $right) {}
+function variant_imp($left, $right) {}
+function variant_int($variant) {}
+function variant_mod($left, $right) {}
+function variant_mul($left, $right) {}
+function variant_neg($variant) {}
+function variant_not($variant) {}
+function variant_or($left, $right) {}
+function variant_pow($left, $right) {}
+function variant_round($variant, $decimals) {}
+function variant_set_type($variant, $type) {}
+function variant_set($variant, $value) {}
+function variant_sub($left, $right) {}
+function variant_xor($left, $right) {}
 function die($status = null) {}

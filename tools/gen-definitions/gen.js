@@ -28,7 +28,7 @@ const EXTENSIONS = [
   'openssl', 'sockets', 'ftp', 'gettext', 'posix', 'pcntl', 'mcrypt', 'exif', 'tokenizer', 'imap',
   'ldap', 'soap', 'zip', 'bz2', 'regex', 'shmop', 'sysvmsg', 'sysvsem', 'sysvshm', 'readline', 'gmp',
   'xsl', 'fileinfo', 'Phar', 'intl', 'apache', 'xmlrpc', 'wddx', 'odbc', 'mssql', 'dba', 'tidy',
-  'enchant', 'pspell', 'snmp', 'Zend OPcache', 'random',
+  'enchant', 'pspell', 'snmp', 'Zend OPcache', 'random', 'oci8', 'interbase', 'sybase', 'com_dotnet',
 ];
 
 // Superglobals and the command-line variables, with the values they start with.
@@ -57,6 +57,11 @@ const PHP5_OPTIONAL = {
   // The salt became required only in PHP 8.
   crypt: { salt: null },
 };
+
+// Functions whose PHP 5 forms take optional leading parameters (a link and a
+// transaction before the query): no fixed list describes them, so calls are
+// left unchecked.
+const UNCHECKED = new Set(['ibase_prepare', 'fbird_prepare']);
 
 // "die" is no keyword to the checker's scanner: `die(...)` is a call of a
 // function and a bare `die` a constant, as `exit` would be.
@@ -166,6 +171,10 @@ function main() {
   for (const f of sel.functions) {
     const lower = f.name.toLowerCase();
     if (KEYWORDS.has(lower) || f.name.includes('\\')) { sel.note(`function ${f.name} left out (a keyword)`); continue; }
+    if (UNCHECKED.has(lower)) {
+      f.params = null;
+      sel.note(`function ${f.name}: optional leading parameters; written without parameters`);
+    }
     if (PHP5_OPTIONAL[lower]) {
       for (const p of f.params || []) {
         if (!(p.name in PHP5_OPTIONAL[lower])) continue;

@@ -339,7 +339,8 @@ TEST_F(GeneratedDefinitions, DeclareWhatTheHandlersAndTheAnalysisNeed) {
         EXPECT_TRUE(globals.count(g)) << "$" << g;
 
     // A few names every PHP 5 program meets.
-    for (const char* f : {"strlen", "mysql_query", "preg_match", "json_encode", "ereg", "session_register"})
+    for (const char* f : {"strlen", "mysql_query", "preg_match", "json_encode", "ereg", "session_register",
+                          "oci_connect", "ibase_query", "sybase_connect"})
         EXPECT_NE(findFunction(*defs, f), nullptr) << f;
 }
 
