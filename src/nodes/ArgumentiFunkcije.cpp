@@ -30,9 +30,15 @@ void ArgumentiFunkcije::passTo(const Funkcija* callee) {
     for (size_t i = 0; i < parameters.size() && i < l->items.size(); ++i) l->byReference[i] = parameters[i].byReference;
 }
 
-Value ArgumentiFunkcije::call(ParserBase* arguments, Funkcija* callee, ParserBase* site) {
+Value ArgumentiFunkcije::call(ParserBase* arguments, Funkcija* callee, ParserBase* site, bool evaluate) {
     auto* self = dynamic_cast<ArgumentiFunkcije*>(arguments);
-    std::vector<Value> values = self ? self->argumentValues() : std::vector<Value>();
+    std::vector<Value> values;
+    if (self && evaluate) {
+        values = self->argumentValues();
+    } else if (auto* l = self ? dynamic_cast<ListaParametaraPoziva*>(self->list) : nullptr) {
+        for (ParserBase* item : l->items)
+            if (item) values.emplace_back();
+    }
     const void* outer = Funkcija::currentCallSite;
     Funkcija::currentCallSite = site;
     Value result = callee->checkCall(std::move(values), site->fileName, site->location.firstLine);

@@ -22,8 +22,9 @@ public:
     void passTo(const Funkcija* callee);
     // Runs the callee's call check on `arguments` (an ArgumentiFunkcije, or
     // null for none) for the call node `site`, at its file and first line;
-    // returns the call's value.
-    static Value call(ParserBase* arguments, Funkcija* callee, ParserBase* site);
+    // returns the call's value. Without `values` the arguments are counted
+    // but not evaluated (unknown values are never reported for their type).
+    static Value call(ParserBase* arguments, Funkcija* callee, ParserBase* site, bool values = true);
 
     void link() override;
     void check() override;
