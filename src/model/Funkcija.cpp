@@ -8,6 +8,7 @@
 #include "diagnostics/PogresnaArnostFunkcije.h"
 #include "model/Klasa.h"
 #include "model/SymbolTable.h"
+#include "tree/ParserBase.h"
 
 namespace php {
 
@@ -46,6 +47,18 @@ bool argumentFits(const ParameterInfo& p, const Value& argument) {
     return false;
 }
 
+// A default not known at declaration may be known once every declaration of
+// the file is registered.
+bool hasDefaultNow(ParameterInfo& p) {
+    if (p.hasDefault()) return true;
+    if (!p.defaultSource) return false;
+    Value v = p.defaultSource->staticValue();
+    if (!v.type) return false;
+    p.defaultValue = v;
+    p.defaultSource = nullptr;
+    return true;
+}
+
 }  // namespace
 
 Value Funkcija::checkCall(std::vector<Value> arguments, const std::string& file, int32_t callLine) {
@@ -63,7 +76,7 @@ Value Funkcija::checkCall(std::vector<Value> arguments, const std::string& file,
     const size_t a = arguments.size();
     if (a < n) {
         for (size_t i = a; i < n; ++i) {
-            if (!s.parameters[i].hasDefault()) {
+            if (!hasDefaultNow(s.parameters[i])) {
                 semanticList().push_back(new greske::PogresnaArnostFunkcije(
                     name, static_cast<int32_t>(n), static_cast<int32_t>(a), fileName, line, file, callLine));
                 return Value();

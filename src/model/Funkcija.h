@@ -8,6 +8,7 @@
 
 namespace php {
 
+class ParserBase;
 class SymbolTable;
 class Type;
 
@@ -17,6 +18,10 @@ struct ParameterInfo {
     Value defaultValue = Value::blank();  // a default exists when it has a type
     bool byReference = false;  // "&$x": a plain variable passed here is assigned, not read
     bool nullDefault = false;  // default written as the bare name null: null is accepted
+    // The default expression when its value was not known yet at declaration
+    // (a class constant of a class declared further down): worked out again
+    // when a call leaves the parameter out.
+    ParserBase* defaultSource = nullptr;
     bool hasDefault() const { return defaultValue.type != nullptr; }
 };
 

@@ -142,6 +142,8 @@ void GlavaFunkcije::buildSignature() {
                 info.nullDefault = toLower(c->name) == "null";
             } else if (p->defaultValue) {
                 info.defaultValue = p->defaultValue->staticValue();
+                // Definition trees are released after reading; user trees stay.
+                if (!info.hasDefault() && !runState()->definitionsMode) info.defaultSource = p->defaultValue;
             }
         }
         signature->parameters.push_back(std::move(info));
