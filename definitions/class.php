@@ -132,7 +132,7 @@ class DateTime implements DateTimeInterface {
     public function getTimezone() {}
     public function setTimezone($timezone) {}
     public function getOffset() {}
-    public function setTime($hour, $minute, $second = 0) {}
+    public function setTime($hour, $minute, $second = 0, $microsecond = 0) {}
     public function setDate($year, $month, $day) {}
     public function setISODate($year, $week, $dayOfWeek = 1) {}
     public function setTimestamp($timestamp) {}
@@ -177,7 +177,7 @@ class DateTimeImmutable implements DateTimeInterface {
     public static function __set_state(array $array) {}
     public function setDate($year, $month, $day) {}
     public function setISODate($year, $week, $dayOfWeek = 1) {}
-    public function setTime($hour, $minute, $second = 0) {}
+    public function setTime($hour, $minute, $second = 0, $microsecond = 0) {}
     public function setTimestamp($timestamp) {}
     public function setTimezone(DateTimeZone $timezone) {}
     public function sub(DateInterval $interval) {}
@@ -456,7 +456,7 @@ class ArrayObject implements IteratorAggregate, Traversable, ArrayAccess, Serial
 class ArrayIterator implements SeekableIterator, Iterator, Traversable, ArrayAccess, Serializable, Countable {
     const STD_PROP_LIST = 1;
     const ARRAY_AS_PROPS = 2;
-    public function __construct($array = array()) {}
+    public function __construct($array = array(), $flags = 0, $iterator_class = null) {}
     public function offsetExists($key) {}
     public function offsetGet($key) {}
     public function offsetSet($key, $value) {}
@@ -905,7 +905,7 @@ class ReflectionMethod extends ReflectionFunctionAbstract {
     public function isStatic() {}
     public function isConstructor() {}
     public function isDestructor() {}
-    public function getClosure($object) {}
+    public function getClosure($object = null) {}
     public function getModifiers() {}
     public function invoke() {}
     public function invokeArgs($object, array $args) {}
@@ -1064,7 +1064,7 @@ class mysqli {
     public function options($option, $value) {}
     public function ping() {}
     public function prepare($query) {}
-    public function query($query) {}
+    public function query($query, $result_mode = 0) {}
     public function real_connect($hostname = null, $username = null, $password = null, $database = null, $port = null, $socket = null, $flags = 0) {}
     public function real_escape_string($string) {}
     public static function poll(&$read, &$error, &$reject, $seconds, $microseconds = 0) {}
@@ -1105,7 +1105,7 @@ class mysqli_result implements Traversable {
     public function fetch_field() {}
     public function fetch_fields() {}
     public function fetch_field_direct($index) {}
-    public function fetch_all() {}
+    public function fetch_all($mode = 2) {}
     public function fetch_array($mode = 3) {}
     public function fetch_assoc() {}
     public function fetch_object($class = 'stdClass', array $constructor_args = array()) {}
@@ -1487,7 +1487,7 @@ class SQLite3 {
     public function prepare($query) {}
     public function query($query) {}
     public function querySingle($query, $entireRow = false) {}
-    public function createFunction($name, $callback, $argCount = -1) {}
+    public function createFunction($name, $callback, $argCount = -1, $flags = 0) {}
     public function createAggregate($name, $stepCallback, $finalCallback, $argCount = -1) {}
     public function createCollation($name, $callback) {}
     public function openBlob($table, $column, $rowid, $database = 'main') {}
@@ -1539,7 +1539,7 @@ class DOMNode {
     public function removeChild(DOMNode $child) {}
     public function appendChild(DOMNode $node) {}
     public function hasChildNodes() {}
-    public function cloneNode($deep) {}
+    public function cloneNode($deep = false) {}
     public function normalize() {}
     public function isSupported($feature, $version) {}
     public function hasAttributes() {}
@@ -1573,19 +1573,11 @@ class DOMImplementationSource {
     public function getDomimplementation($features) {}
     public function getDomimplementations($features) {}
 }
-class DOMDocumentType extends DOMNode {
-    public $publicId;
-    public $systemId;
-    public $name;
-    public $entities;
-    public $notations;
-    public $internalSubset;
-}
 class DOMImplementation {
     public function getFeature($feature, $version) {}
     public function hasFeature($feature, $version) {}
-    public function createDocumentType($qualifiedName, $publicId, $systemId) {}
-    public function createDocument($namespace, $qualifiedName, DOMDocumentType $doctype) {}
+    public function createDocumentType($qualifiedName, $publicId = '', $systemId = '') {}
+    public function createDocument($namespace = null, $qualifiedName = '', $doctype = null) {}
 }
 class DOMNameSpaceNode {
     public $parentNode;
@@ -1634,11 +1626,11 @@ class DOMDocument extends DOMNode {
     public function createTextNode($data) {}
     public function createComment($data) {}
     public function createCDATASection($data) {}
-    public function createProcessingInstruction($target, $data) {}
+    public function createProcessingInstruction($target, $data = '') {}
     public function createAttribute($localName) {}
     public function createEntityReference($name) {}
     public function getElementsByTagName($qualifiedName) {}
-    public function importNode(DOMNode $node, $deep) {}
+    public function importNode(DOMNode $node, $deep = false) {}
     public function createElementNS($namespace, $qualifiedName, $value = '') {}
     public function createAttributeNS($namespace, $qualifiedName) {}
     public function getElementsByTagNameNS($namespace, $localName) {}
@@ -1649,7 +1641,7 @@ class DOMDocument extends DOMNode {
     public function load($filename, $options = 0) {}
     public function save($filename, $options = null) {}
     public function loadXML($source, $options = 0) {}
-    public function saveXML($node = null) {}
+    public function saveXML($node = null, $options = 0) {}
     public function __construct($version = '1.0', $encoding = '') {}
     public function validate() {}
     public function xinclude($options = 0) {}
@@ -1756,6 +1748,14 @@ class DOMConfiguration {
 }
 class DOMCdataSection extends DOMText {
     public function __construct($data) {}
+}
+class DOMDocumentType extends DOMNode {
+    public $publicId;
+    public $systemId;
+    public $name;
+    public $entities;
+    public $notations;
+    public $internalSubset;
 }
 class DOMNotation extends DOMNode {
     public $publicId;
@@ -1883,7 +1883,7 @@ class XMLReader {
     public function setRelaxNGSchema($filename) {}
     public function setRelaxNGSchemaSource($source) {}
     public static function XML($source, $encoding = null, $flags = 0) {}
-    public function expand() {}
+    public function expand($baseNode = null) {}
 }
 class XMLWriter {
     public function openUri($uri) {}
@@ -2428,8 +2428,8 @@ class Normalizer {
     const NFC = 16;
     const FORM_KC = 32;
     const NFKC = 32;
-    public static function normalize($string, $form, $arg3) {}
-    public static function isNormalized($string, $form, $arg3) {}
+    public static function normalize($string, $form = 16, $arg3 = null) {}
+    public static function isNormalized($string, $form = 16, $arg3 = null) {}
 }
 class Locale {
     const ACTUAL_LOCALE = 0;
@@ -2448,16 +2448,16 @@ class Locale {
     public static function getScript($locale) {}
     public static function getRegion($locale) {}
     public static function getKeywords($locale) {}
-    public static function getDisplayScript($locale, $displayLocale) {}
-    public static function getDisplayRegion($locale, $displayLocale) {}
-    public static function getDisplayName($locale, $displayLocale) {}
-    public static function getDisplayLanguage($locale, $displayLocale) {}
-    public static function getDisplayVariant($locale, $displayLocale) {}
+    public static function getDisplayScript($locale, $displayLocale = null) {}
+    public static function getDisplayRegion($locale, $displayLocale = null) {}
+    public static function getDisplayName($locale, $displayLocale = null) {}
+    public static function getDisplayLanguage($locale, $displayLocale = null) {}
+    public static function getDisplayVariant($locale, $displayLocale = null) {}
     public static function composeLocale(array $subtags) {}
     public static function parseLocale($locale) {}
     public static function getAllVariants($locale) {}
-    public static function filterMatches($languageTag, $locale, $canonicalize) {}
-    public static function lookup(array $languageTag, $locale, $canonicalize, $defaultLocale) {}
+    public static function filterMatches($languageTag, $locale, $canonicalize = false) {}
+    public static function lookup(array $languageTag, $locale, $canonicalize = false, $defaultLocale = null) {}
     public static function canonicalize($locale) {}
     public static function acceptFromHttp($header) {}
 }
@@ -2487,8 +2487,8 @@ class IntlDateFormatter {
     const RELATIVE_MEDIUM = 130;
     const RELATIVE_SHORT = 131;
     const PATTERN = -2;
-    public function __construct($locale, $dateType, $timeType, $timezone = null, $calendar = null, $pattern = null) {}
-    public static function create($locale, $dateType, $timeType, $timezone = null, $calendar = null, $pattern = null) {}
+    public function __construct($locale, $dateType = 0, $timeType = 0, $timezone = null, $calendar = null, $pattern = null) {}
+    public static function create($locale, $dateType = 0, $timeType = 0, $timezone = null, $calendar = null, $pattern = null) {}
     public function getDateType() {}
     public function getTimeType() {}
     public function getCalendar() {}
@@ -2900,4 +2900,58 @@ class SNMP {
     public function getError() {}
 }
 class SNMPException extends RuntimeException {
+}
+class OCI_Lob {
+    public function load() {}
+    public function tell() {}
+    public function truncate($length = 0) {}
+    public function erase($offset = null, $length = null) {}
+    public function flush($flag = null) {}
+    public function setbuffering($on_off) {}
+    public function getbuffering() {}
+    public function rewind() {}
+    public function read($length) {}
+    public function eof() {}
+    public function seek($offset, $whence = 0) {}
+    public function write($data, $length = null) {}
+    public function append(OCI_Lob $lob_from) {}
+    public function size() {}
+    public function writetofile($filename, $start = null, $length = null) {}
+    public function export($filename, $start = null, $length = null) {}
+    public function import($filename) {}
+    public function writeTemporary($data, $lob_type = 2) {}
+    public function close() {}
+    public function save($data, $offset = null) {}
+    public function savefile($filename) {}
+    public function free() {}
+}
+class OCI_Collection {
+    public function append($value) {}
+    public function getelem($index) {}
+    public function assignelem($index, $value) {}
+    public function assign(OCI_Collection $from) {}
+    public function size() {}
+    public function max() {}
+    public function trim($num) {}
+    public function free() {}
+}
+class COM {
+    public function __construct($module_name, $server_name = null, $codepage = 0, $typelib = null) {}
+    public function __get($name) {}
+    public function __set($name, $value) {}
+    public function __call($name, $args) {}
+}
+class DOTNET {
+    public function __construct($assembly_name, $class_name, $codepage = 0) {}
+    public function __get($name) {}
+    public function __set($name, $value) {}
+    public function __call($name, $args) {}
+}
+class VARIANT {
+    public function __construct($value = null, $type = 0, $codepage = 0) {}
+    public function __get($name) {}
+    public function __set($name, $value) {}
+    public function __call($name, $args) {}
+}
+class com_exception extends Exception {
 }

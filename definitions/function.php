@@ -40,7 +40,7 @@ function restore_exception_handler() {}
 function get_declared_classes() {}
 function get_declared_interfaces() {}
 function get_declared_traits() {}
-function get_defined_functions() {}
+function get_defined_functions($exclude_disabled = true) {}
 function get_defined_vars() {}
 function create_function($args, $code) {}
 function get_resource_type($resource) {}
@@ -49,7 +49,7 @@ function extension_loaded($extension) {}
 function get_extension_funcs($extension) {}
 function get_defined_constants($categorize = false) {}
 function debug_backtrace($options = 1, $limit = 0) {}
-function debug_print_backtrace($options = 0) {}
+function debug_print_backtrace($options = 0, $limit = 0) {}
 function gc_collect_cycles() {}
 function gc_enabled() {}
 function gc_enable() {}
@@ -78,7 +78,7 @@ function htmlspecialchars($string, $flags = 11, $encoding = null, $double_encode
 function htmlentities($string, $flags = 11, $encoding = null, $double_encode = true) {}
 function html_entity_decode($string, $flags = 11, $encoding = null) {}
 function htmlspecialchars_decode($string, $flags = 11) {}
-function get_html_translation_table($table = 0, $flags = 11) {}
+function get_html_translation_table($table = 0, $flags = 11, $encoding = 'UTF-8') {}
 function sha1($string, $binary = false) {}
 function sha1_file($filename, $binary = false) {}
 function md5($string, $binary = false) {}
@@ -97,7 +97,7 @@ function php_real_logo_guid() {}
 function php_egg_logo_guid() {}
 function zend_logo_guid() {}
 function php_sapi_name() {}
-function php_uname() {}
+function php_uname($mode = 'a') {}
 function php_ini_scanned_files() {}
 function php_ini_loaded_file() {}
 function strnatcmp($string1, $string2) {}
@@ -252,9 +252,9 @@ function inet_ntop($ip) {}
 function inet_pton($ip) {}
 function ip2long($ip) {}
 function long2ip($ip) {}
-function getenv($varname, $local_only = false) {}
+function getenv($varname = null, $local_only = false) {}
 function putenv($assignment) {}
-function getopt($short_options, array $long_options = array()) {}
+function getopt($short_options, array $long_options = array(), &$rest_index = null) {}
 function sys_getloadavg() {}
 function microtime($as_float = false) {}
 function gettimeofday($as_float = false) {}
@@ -280,7 +280,7 @@ function call_user_method_array($method_name, &$obj, array $params) {}
 function forward_static_call() {}
 function forward_static_call_array($callback, array $args) {}
 function serialize($value) {}
-function unserialize($data) {}
+function unserialize($data, array $options = array()) {}
 function var_dump() {}
 function var_export($value, $return = false) {}
 function debug_zval_dump() {}
@@ -295,7 +295,7 @@ function show_source($filename, $return = false) {}
 function highlight_string($string, $return = false) {}
 function php_strip_whitespace($filename) {}
 function ini_get($option) {}
-function ini_get_all($extension = null) {}
+function ini_get_all($extension = null, $details = true) {}
 function ini_set($option, $value) {}
 function ini_alter($option, $value) {}
 function ini_restore($option) {}
@@ -401,7 +401,7 @@ function stream_copy_to_stream($from, $to, $length = null, $offset = 0) {}
 function stream_get_contents($stream, $length = null, $offset = -1) {}
 function stream_supports_lock($stream) {}
 function fgetcsv($stream, $length = null, $separator = ',', $enclosure = '"', $escape = '\\') {}
-function fputcsv($stream, array $fields, $separator = ',', $enclosure = '"') {}
+function fputcsv($stream, array $fields, $separator = ',', $enclosure = '"', $escape = '\\') {}
 function flock($stream, $operation, &$would_block = null) {}
 function get_meta_tags($filename, $use_include_path = false) {}
 function stream_set_write_buffer($stream, $size) {}
@@ -420,7 +420,7 @@ function stream_wrapper_restore($protocol) {}
 function stream_get_wrappers() {}
 function stream_get_transports() {}
 function stream_is_local($stream) {}
-function get_headers($url, $associative = false) {}
+function get_headers($url, $associative = false, $context = null) {}
 function stream_set_timeout($stream, $seconds, $microseconds = 0) {}
 function socket_set_timeout($stream, $seconds, $microseconds = 0) {}
 function socket_get_status($stream) {}
@@ -429,9 +429,9 @@ function fnmatch($pattern, $filename, $flags = 0) {}
 function fsockopen($hostname, $port = -1, &$error_code = null, &$error_message = null, $timeout = null) {}
 function pfsockopen($hostname, $port = -1, &$error_code = null, &$error_message = null, $timeout = null) {}
 function pack() {}
-function unpack($format, $string) {}
+function unpack($format, $string, $offset = 0) {}
 function get_browser($user_agent = null, $return_array = false) {}
-function crypt($string, $salt) {}
+function crypt($string, $salt = null) {}
 function opendir($directory, $context = null) {}
 function closedir($dir_handle = null) {}
 function chdir($directory) {}
@@ -572,7 +572,7 @@ function array_key_exists($key, $array) {}
 function pos($array) {}
 function sizeof($value, $mode = 0) {}
 function key_exists($key, array $array) {}
-function assert($assertion) {}
+function assert($assertion, $description = null) {}
 function assert_options($option, $value = null) {}
 function version_compare($version1, $version2, $operator = null) {}
 function ftok($filename, $project_id) {}
@@ -615,7 +615,7 @@ function date_timezone_get(DateTimeInterface $object) {}
 function date_timezone_set(DateTimeInterface $object, DateTimeZone $timezone) {}
 function date_offset_get(DateTimeInterface $object) {}
 function date_diff(DateTimeInterface $baseObject, DateTimeInterface $targetObject, $absolute = false) {}
-function date_time_set(DateTime $object, $hour, $minute, $second = 0) {}
+function date_time_set(DateTime $object, $hour, $minute, $second = 0, $microsecond = 0) {}
 function date_date_set(DateTime $object, $year, $month, $day) {}
 function date_isodate_set(DateTime $object, $year, $week, $dayOfWeek = 1) {}
 function date_timestamp_set(DateTime $object, $timestamp) {}
@@ -719,7 +719,7 @@ function mb_ereg($pattern, $string, &$matches = null) {}
 function mb_eregi($pattern, $string, &$matches = null) {}
 function mb_ereg_replace($pattern, $replacement, $string, $options = null) {}
 function mb_ereg_replace_callback($pattern, $callback, $string, $options = null) {}
-function mb_eregi_replace($pattern, $replacement, $string) {}
+function mb_eregi_replace($pattern, $replacement, $string, $options = null) {}
 function mb_split($pattern, $string, $limit = -1) {}
 function mb_ereg_match($pattern, $string, $options = null) {}
 function mb_ereg_search($pattern = null, $options = null) {}
@@ -733,7 +733,7 @@ function mbregex_encoding($encoding = null) {}
 function mbereg($pattern, $string, &$registers = null) {}
 function mberegi($pattern, $string, &$registers = null) {}
 function mbereg_replace($pattern, $replacement, $string, $option = null) {}
-function mberegi_replace($pattern, $replacement, $string) {}
+function mberegi_replace($pattern, $replacement, $string, $option = 'msri') {}
 function mbsplit($pattern, $string, $limit = null) {}
 function mbereg_match($pattern, $string, $option = null) {}
 function mbereg_search($pattern = null, $option = null) {}
@@ -765,7 +765,7 @@ function session_register() {}
 function session_unregister($name) {}
 function session_is_registered($name) {}
 function session_encode() {}
-function session_start() {}
+function session_start(array $options = array()) {}
 function session_destroy() {}
 function session_unset() {}
 function session_set_save_handler() {}
@@ -862,7 +862,7 @@ function mysqli_fetch_field(mysqli_result $result) {}
 function mysqli_fetch_fields(mysqli_result $result) {}
 function mysqli_fetch_field_direct(mysqli_result $result, $index) {}
 function mysqli_fetch_lengths(mysqli_result $result) {}
-function mysqli_fetch_all(mysqli_result $result) {}
+function mysqli_fetch_all(mysqli_result $result, $mode = 2) {}
 function mysqli_fetch_array(mysqli_result $result, $mode = 3) {}
 function mysqli_fetch_assoc(mysqli_result $result) {}
 function mysqli_fetch_object(mysqli_result $result, $class = 'stdClass', array $constructor_args = array()) {}
@@ -890,7 +890,7 @@ function mysqli_kill(mysqli $mysql, $process_id) {}
 function mysqli_set_local_infile_default(mysqli $mysql) {}
 function mysqli_set_local_infile_handler(mysqli $mysql, $read_func) {}
 function mysqli_more_results(mysqli $mysql) {}
-function mysqli_multi_query(mysqli $mysql, $query) {}
+function mysqli_multi_query(mysqli $mysql, $query = null) {}
 function mysqli_next_result(mysqli $mysql) {}
 function mysqli_num_fields(mysqli_result $result) {}
 function mysqli_num_rows(mysqli_result $result) {}
@@ -899,10 +899,10 @@ function mysqli_ping(mysqli $mysql) {}
 function mysqli_poll(&$read, &$error, array &$reject, $seconds, $microseconds = 0) {}
 function mysqli_prepare(mysqli $mysql, $query) {}
 function mysqli_report($flags) {}
-function mysqli_query(mysqli $mysql, $query) {}
+function mysqli_query(mysqli $mysql, $query, $result_mode = 0) {}
 function mysqli_real_connect(mysqli $mysql, $hostname = null, $username = null, $password = null, $database = null, $port = null, $socket = null, $flags = 0) {}
 function mysqli_real_escape_string(mysqli $mysql, $string) {}
-function mysqli_real_query(mysqli $mysql, $query) {}
+function mysqli_real_query(mysqli $mysql, $query = null) {}
 function mysqli_reap_async_query(mysqli $mysql) {}
 function mysqli_release_savepoint(mysqli $mysql, $name) {}
 function mysqli_rollback(mysqli $mysql, $flags = 0, $name = null) {}
@@ -947,7 +947,7 @@ function mysqli_refresh(mysqli $mysql, $flags) {}
 function mysqli_bind_param(mysqli_stmt $statement, $types) {}
 function mysqli_bind_result(mysqli_stmt $statement, $types, &$var1) {}
 function mysqli_client_encoding(mysqli $mysql) {}
-function mysqli_escape_string(mysqli $mysql, $string) {}
+function mysqli_escape_string(mysqli $mysql, $string, $resultmode = null) {}
 function mysqli_fetch(mysqli_stmt $statement) {}
 function mysqli_param_count(mysqli_stmt $statement) {}
 function mysqli_get_metadata(mysqli_stmt $statement) {}
@@ -1354,7 +1354,7 @@ function bcdiv($num1, $num2, $scale = 0) {}
 function bcmod($num1, $num2, $scale = 0) {}
 function bcpow($num, $exponent, $scale = null) {}
 function bcsqrt($num, $scale = null) {}
-function bcscale($scale) {}
+function bcscale($scale = null) {}
 function bccomp($num1, $num2, $scale = null) {}
 function bcpowmod($num, $exponent, $modulus, $scale = null) {}
 function bcdivmod($num1, $num2, $scale = null) {}
@@ -1418,7 +1418,7 @@ function openssl_spki_export($spki) {}
 function openssl_x509_read($certificate) {}
 function openssl_x509_fingerprint($certificate, $digest_algo = 'sha1', $binary = false) {}
 function openssl_x509_free($certificate) {}
-function openssl_x509_parse($certificate, $shortname) {}
+function openssl_x509_parse($certificate, $shortname = true) {}
 function openssl_x509_checkpurpose($certificate, $purpose, array $ca_info = array(), $untrusted_certificates_file = null) {}
 function openssl_x509_check_private_key($certificate, $private_key) {}
 function openssl_x509_export($certificate, &$output, $no_text = true) {}
@@ -1430,16 +1430,16 @@ function openssl_csr_new(array $distinguished_names, &$private_key, $options = n
 function openssl_csr_export($csr, &$output, $no_text = true) {}
 function openssl_csr_export_to_file($csr, $output_filename, $no_text = true) {}
 function openssl_csr_sign($csr, $ca_certificate, $private_key, $days, $options = null, $serial = 0) {}
-function openssl_csr_get_subject($csr) {}
-function openssl_csr_get_public_key($csr) {}
+function openssl_csr_get_subject($csr, $short_names = true) {}
+function openssl_csr_get_public_key($csr, $short_names = true) {}
 function openssl_digest($data, $digest_algo, $binary = false) {}
-function openssl_encrypt($data, $cipher_algo, $passphrase, $options = 0, $iv = '') {}
-function openssl_decrypt($data, $cipher_algo, $passphrase, $options = 0, $iv = '') {}
+function openssl_encrypt($data, $cipher_algo, $passphrase, $options = 0, $iv = '', &$tag = null, $aad = '', $tag_length = 16) {}
+function openssl_decrypt($data, $cipher_algo, $passphrase, $options = 0, $iv = '', $tag = null, $aad = '') {}
 function openssl_cipher_iv_length($cipher_algo) {}
 function openssl_sign($data, &$signature, $private_key, $algorithm = 1) {}
 function openssl_verify($data, $signature, $public_key, $algorithm = 1) {}
-function openssl_seal($data, &$sealed_data, &$encrypted_keys, array $public_key, $cipher_algo = '') {}
-function openssl_open($data, &$output, $encrypted_key, $private_key) {}
+function openssl_seal($data, &$sealed_data, &$encrypted_keys, array $public_key, $cipher_algo = '', &$iv = null) {}
+function openssl_open($data, &$output, $encrypted_key, $private_key, $cipher_algo = '', $iv = null) {}
 function openssl_pbkdf2($password, $salt, $key_length, $iterations, $digest_algo = 'sha1') {}
 function openssl_pkcs7_verify($input_filename, $flags, $signers_certificates_filename = null, array $ca_info = array(), $untrusted_certificates_filename = null, $content = null) {}
 function openssl_pkcs7_decrypt($input_filename, $output_filename, $certificate, $private_key = null) {}
@@ -1504,10 +1504,10 @@ function ftp_nlist($ftp, $directory) {}
 function ftp_rawlist($ftp, $directory, $recursive = false) {}
 function ftp_systype($ftp) {}
 function ftp_pasv($ftp, $enable) {}
-function ftp_get($ftp, $local_filename, $remote_filename, $mode, $offset = 0) {}
-function ftp_fget($ftp, $stream, $remote_filename, $mode, $offset = 0) {}
-function ftp_put($ftp, $remote_filename, $local_filename, $mode, $offset = 0) {}
-function ftp_fput($ftp, $remote_filename, $stream, $mode, $offset = 0) {}
+function ftp_get($ftp, $local_filename, $remote_filename, $mode = 2, $offset = 0) {}
+function ftp_fget($ftp, $stream, $remote_filename, $mode = 2, $offset = 0) {}
+function ftp_put($ftp, $remote_filename, $local_filename, $mode = 2, $offset = 0) {}
+function ftp_fput($ftp, $remote_filename, $stream, $mode = 2, $offset = 0) {}
 function ftp_size($ftp, $filename) {}
 function ftp_mdtm($ftp, $filename) {}
 function ftp_rename($ftp, $from, $to) {}
@@ -1516,11 +1516,11 @@ function ftp_site($ftp, $command) {}
 function ftp_close($ftp) {}
 function ftp_set_option($ftp, $option, $value) {}
 function ftp_get_option($ftp, $option) {}
-function ftp_nb_fget($ftp, $stream, $remote_filename, $mode, $offset = 0) {}
-function ftp_nb_get($ftp, $local_filename, $remote_filename, $mode, $offset = 0) {}
+function ftp_nb_fget($ftp, $stream, $remote_filename, $mode = 2, $offset = 0) {}
+function ftp_nb_get($ftp, $local_filename, $remote_filename, $mode = 2, $offset = 0) {}
 function ftp_nb_continue($ftp) {}
-function ftp_nb_put($ftp, $remote_filename, $local_filename, $mode, $offset = 0) {}
-function ftp_nb_fput($ftp, $remote_filename, $stream, $mode, $offset = 0) {}
+function ftp_nb_put($ftp, $remote_filename, $local_filename, $mode = 2, $offset = 0) {}
+function ftp_nb_fput($ftp, $remote_filename, $stream, $mode = 2, $offset = 0) {}
 function ftp_quit($ftp) {}
 function textdomain($domain = null) {}
 function _($message) {}
@@ -1569,8 +1569,8 @@ function posix_errno() {}
 function posix_strerror($error_code) {}
 function posix_initgroups($username, $group_id) {}
 function pcntl_fork() {}
-function pcntl_waitpid($process_id, &$status, $flags = 0) {}
-function pcntl_wait(&$status, $flags = 0) {}
+function pcntl_waitpid($process_id, &$status, $flags = 0, &$resource_usage = array()) {}
+function pcntl_wait(&$status, $flags = 0, &$resource_usage = array()) {}
 function pcntl_signal($signal, $handler, $restart_syscalls = true) {}
 function pcntl_signal_dispatch() {}
 function pcntl_wifexited($status) {}
@@ -1632,7 +1632,7 @@ function read_exif_data($filename, $sections = null, $arrays = false, $thumbnail
 function exif_tagname($index) {}
 function exif_thumbnail($file, &$width = null, &$height = null, &$image_type = null) {}
 function exif_imagetype($filename) {}
-function token_get_all($code) {}
+function token_get_all($code, $flags = 0) {}
 function token_name($id) {}
 function imap_open($mailbox, $user, $password, $flags = 0, $retries = 0, array $options = array()) {}
 function imap_reopen($imap, $mailbox, $flags = 0, $retries = 0) {}
@@ -1780,7 +1780,7 @@ function bzclose($bz) {}
 function bzerrno($bz) {}
 function bzerrstr($bz) {}
 function bzerror($bz) {}
-function bzcompress($data, $blocksize, $work_factor = 0) {}
+function bzcompress($data, $blocksize = 4, $work_factor = 0) {}
 function bzdecompress($data, $use_less_memory = false) {}
 function ereg($pattern, $string, &$regs = null) {}
 function ereg_replace($pattern, $replacement, $string) {}
@@ -1916,17 +1916,17 @@ function locale_get_primary_language($locale) {}
 function locale_get_script($locale) {}
 function locale_get_region($locale) {}
 function locale_get_keywords($locale) {}
-function locale_get_display_script($locale, $displayLocale) {}
-function locale_get_display_region($locale, $displayLocale) {}
-function locale_get_display_name($locale, $displayLocale) {}
-function locale_get_display_language($locale, $displayLocale) {}
-function locale_get_display_variant($locale, $displayLocale) {}
+function locale_get_display_script($locale, $displayLocale = null) {}
+function locale_get_display_region($locale, $displayLocale = null) {}
+function locale_get_display_name($locale, $displayLocale = null) {}
+function locale_get_display_language($locale, $displayLocale = null) {}
+function locale_get_display_variant($locale, $displayLocale = null) {}
 function locale_compose(array $subtags) {}
 function locale_parse($locale) {}
 function locale_get_all_variants($locale) {}
-function locale_filter_matches($languageTag, $locale, $canonicalize) {}
+function locale_filter_matches($languageTag, $locale, $canonicalize = false) {}
 function locale_canonicalize($locale) {}
-function locale_lookup(array $languageTag, $locale, $canonicalize, $defaultLocale) {}
+function locale_lookup(array $languageTag, $locale, $canonicalize = false, $defaultLocale = null) {}
 function locale_accept_from_http($header) {}
 function msgfmt_create($locale, $pattern) {}
 function msgfmt_format(MessageFormatter $formatter, array $values) {}
@@ -1938,7 +1938,7 @@ function msgfmt_get_pattern(MessageFormatter $formatter) {}
 function msgfmt_get_locale(MessageFormatter $formatter) {}
 function msgfmt_get_error_code(MessageFormatter $formatter) {}
 function msgfmt_get_error_message(MessageFormatter $formatter) {}
-function datefmt_create($locale, $dateType, $timeType, $timezone = null, $calendar = null, $pattern = null) {}
+function datefmt_create($locale, $dateType = 0, $timeType = 0, $timezone = null, $calendar = null, $pattern = null) {}
 function datefmt_get_datetype(IntlDateFormatter $formatter) {}
 function datefmt_get_timetype(IntlDateFormatter $formatter) {}
 function datefmt_get_calendar(IntlDateFormatter $formatter) {}
@@ -2101,7 +2101,7 @@ function odbc_close($odbc) {}
 function odbc_close_all() {}
 function odbc_columns($odbc, $catalog = null, $schema = null, $table = null, $column = null) {}
 function odbc_commit($odbc) {}
-function odbc_connect($dsn, $user, $password, $cursor_option = 2) {}
+function odbc_connect($dsn, $user = null, $password = null, $cursor_option = 2) {}
 function odbc_cursor($statement) {}
 function odbc_data_source($odbc, $fetch_type) {}
 function odbc_execute($statement, array $params = array()) {}
@@ -2123,7 +2123,7 @@ function odbc_longreadlen($statement, $length) {}
 function odbc_next_result($statement) {}
 function odbc_num_fields($statement) {}
 function odbc_num_rows($statement) {}
-function odbc_pconnect($dsn, $user, $password, $cursor_option = 2) {}
+function odbc_pconnect($dsn, $user = null, $password = null, $cursor_option = 2) {}
 function odbc_prepare($odbc, $query) {}
 function odbc_result($statement, $field) {}
 function odbc_result_all($statement, $format = '') {}
@@ -2283,3 +2283,263 @@ function opcache_reset() {}
 function opcache_get_status($include_scripts = true) {}
 function opcache_get_configuration() {}
 function opcache_is_script_cached($filename) {}
+function lcg_value() {}
+function mt_srand($seed = null, $mode = 0) {}
+function srand($seed = null, $mode = 0) {}
+function rand($min = null, $max = null) {}
+function mt_rand($min = null, $max = null) {}
+function mt_getrandmax() {}
+function getrandmax() {}
+function oci_define_by_name($statement, $column_name, &$variable, $type = 1) {}
+function oci_bind_by_name($statement, $bv_name, &$variable, $maxlength = -1, $type = 1) {}
+function oci_bind_array_by_name($statement, $name, array &$var_array, $max_table_length, $max_item_length = -1, $type = 96) {}
+function oci_field_is_null($statement, $field) {}
+function oci_field_name($statement, $field) {}
+function oci_field_size($statement, $field) {}
+function oci_field_scale($statement, $field) {}
+function oci_field_precision($statement, $field) {}
+function oci_field_type($statement, $field) {}
+function oci_field_type_raw($statement, $field) {}
+function oci_execute($statement, $mode = 32) {}
+function oci_cancel($statement) {}
+function oci_fetch($statement) {}
+function oci_fetch_object($statement) {}
+function oci_fetch_row($statement) {}
+function oci_fetch_assoc($statement) {}
+function oci_fetch_array($statement, $mode = null) {}
+function ocifetchinto($statement_resource, &$result, $mode = null) {}
+function oci_fetch_all($statement, array &$output, $skip = 0, $maxrows = -1, $flags = 17) {}
+function oci_free_statement($statement) {}
+function oci_internal_debug($onoff) {}
+function oci_num_fields($statement) {}
+function oci_parse($connection, $sql_text) {}
+function oci_get_implicit_resultset($statement) {}
+function oci_new_cursor($connection) {}
+function oci_result($statement, $field) {}
+function oci_client_version() {}
+function oci_server_version($connection) {}
+function oci_statement_type($statement) {}
+function oci_num_rows($statement) {}
+function oci_close($connection) {}
+function oci_connect($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function oci_new_connect($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function oci_pconnect($username, $password, $connection_string = null, $encoding = '', $session_mode = null) {}
+function oci_error($resource = null) {}
+function oci_free_descriptor($descriptor) {}
+function oci_lob_is_equal(OCI_Lob $lob1, OCI_Lob $lob2) {}
+function oci_lob_copy(OCI_Lob $lob_to, OCI_Lob $lob_from, $length = 0) {}
+function oci_commit($connection) {}
+function oci_rollback($connection) {}
+function oci_new_descriptor($connection, $type = 50) {}
+function oci_set_prefetch($statement, $rows) {}
+function oci_set_client_identifier($connection, $client_identifier) {}
+function oci_set_edition($edition) {}
+function oci_set_module_name($connection, $module_name) {}
+function oci_set_action($connection, $action_name) {}
+function oci_set_client_info($connection, $client_info) {}
+function oci_password_change($connection, $username, $old_password, $new_password) {}
+function oci_new_collection($connection, $tdo, $schema = null) {}
+function oci_free_cursor($statement_resource) {}
+function ocifreecursor($statement_resource) {}
+function ocibindbyname($statement, $column_name, &$variable, $maximum_length = -1, $type = 1) {}
+function ocidefinebyname($statement, $column_name, &$variable, $type = 1) {}
+function ocicolumnisnull($statement, $column_number_or_name) {}
+function ocicolumnname($statement, $column_number) {}
+function ocicolumnsize($statement, $column_number_or_name) {}
+function ocicolumnscale($statement_resource, $column_number) {}
+function ocicolumnprecision($statement_resource, $column_number) {}
+function ocicolumntype($statement_resource, $column_number) {}
+function ocicolumntyperaw($statement_resource, $column_number) {}
+function ociexecute($statement_resource, $mode = 32) {}
+function ocicancel($statement_resource) {}
+function ocifetch($statement_resource) {}
+function ocifetchstatement($statement_resource, &$output, $skip = null, $maximum_rows = null, $flags = null) {}
+function ocifreestatement($statement_resource) {}
+function ociinternaldebug($mode) {}
+function ocinumcols($statement_resource) {}
+function ociparse($connection_resource, $sql_text) {}
+function ocinewcursor($connection_resource) {}
+function ociresult($statement_resource, $column_number_or_name) {}
+function ociserverversion($connection_resource) {}
+function ocistatementtype($statement_resource) {}
+function ocirowcount($statement_resource) {}
+function ocilogoff($connection_resource) {}
+function ocilogon($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function ocinlogon($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function ociplogon($username, $password, $connection_string = null, $character_set = null, $session_mode = null) {}
+function ocierror($connection_or_statement_resource = null) {}
+function ocifreedesc($lob_descriptor) {}
+function ocisavelob(OCI_Lob $lob_descriptor, $data, $offset = null) {}
+function ocisavelobfile(OCI_Lob $lob_descriptor, $filename) {}
+function ociwritelobtofile(OCI_Lob $lob_descriptor, $filename, $start = null, $length = null) {}
+function ociloadlob(OCI_Lob $lob_descriptor) {}
+function ocicommit($connection_resource) {}
+function ocirollback($connection_resource) {}
+function ocinewdescriptor($connection_resource, $type = 50) {}
+function ocisetprefetch($statement_resource, $number_of_rows) {}
+function ocipasswordchange($connection_resource_or_connection_string_or_dbname, $username, $old_password, $new_password) {}
+function ocifreecollection(OCI_Collection $collection) {}
+function ocinewcollection($connection_resource, $tdo, $schema = null) {}
+function ocicollappend(OCI_Collection $collection, $value) {}
+function ocicollgetelem(OCI_Collection $collection, $index) {}
+function ocicollassignelem(OCI_Collection $collection, $index, $value) {}
+function ocicollsize(OCI_Collection $collection) {}
+function ocicollmax(OCI_Collection $collection) {}
+function ocicolltrim(OCI_Collection $collection, $number) {}
+function ociwritetemporarylob(OCI_Lob $lob_descriptor, $data, $lob_type = 2) {}
+function ocicloselob(OCI_Lob $lob_descriptor) {}
+function ocicollassign(OCI_Collection $to, OCI_Collection $from) {}
+function oci_set_call_timeout($connection, $time_out) {}
+function oci_set_db_operation($connection, $dbop) {}
+function ibase_connect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function ibase_pconnect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function ibase_close($connection_id = null) {}
+function ibase_drop_db($connection = null) {}
+function ibase_query($link_identifier = null, $query = null, $bind_args = null) {}
+function ibase_fetch_row($result_identifier, $fetch_flag = null) {}
+function ibase_fetch_assoc($result, $fetch_flag = null) {}
+function ibase_fetch_object($result_id, $fetch_flag = null) {}
+function ibase_free_result($result_identifier) {}
+function ibase_name_result($result, $name) {}
+function ibase_prepare() {}
+function ibase_execute() {}
+function ibase_free_query($query) {}
+function ibase_gen_id($generator, $increment = null, $link_identifier = null) {}
+function ibase_num_fields($result_id) {}
+function ibase_num_params($query) {}
+function ibase_affected_rows($link_identifier = null) {}
+function ibase_field_info($result, $field_number) {}
+function ibase_param_info($query, $param_number) {}
+function ibase_trans($trans_args = null, $link_identifier = null) {}
+function ibase_commit($link_or_trans_identifier = null) {}
+function ibase_rollback($link_or_trans_identifier = null) {}
+function ibase_commit_ret($link_or_trans_identifier = null) {}
+function ibase_rollback_ret($link_or_trans_identifier = null) {}
+function ibase_blob_info($link_identifier, $blob_id) {}
+function ibase_blob_create($link_identifier = null) {}
+function ibase_blob_add($blob_handle, $data) {}
+function ibase_blob_cancel($blob_handle) {}
+function ibase_blob_close($blob_handle) {}
+function ibase_blob_open($link_identifier, $blob_id) {}
+function ibase_blob_get($blob_handle, $len) {}
+function ibase_blob_echo($blob_id) {}
+function ibase_blob_import($link_identifier, $file_handle) {}
+function ibase_errmsg() {}
+function ibase_errcode() {}
+function ibase_add_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function ibase_modify_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function ibase_delete_user($service_handle, $user_name) {}
+function ibase_service_attach($host, $dba_username, $dba_password) {}
+function ibase_service_detach($service_handle) {}
+function ibase_backup($service_handle, $source_db, $dest_file, $options = null, $verbose = null) {}
+function ibase_restore($service_handle, $source_file, $dest_db, $options = null, $verbose = null) {}
+function ibase_maintain_db($service_handle, $db, $action, $argument = null) {}
+function ibase_db_info($service_handle, $db, $action, $argument = null) {}
+function ibase_server_info($service_handle, $action) {}
+function ibase_wait_event() {}
+function ibase_set_event_handler() {}
+function ibase_free_event_handler($event) {}
+function fbird_connect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function fbird_pconnect($database = null, $username = null, $password = null, $charset = null, $buffers = null, $dialect = null, $role = null, $sync = null) {}
+function fbird_close($connection_id = null) {}
+function fbird_drop_db($connection = null) {}
+function fbird_query($link_identifier = null, $query = null, $bind_args = null) {}
+function fbird_fetch_row($result_identifier, $fetch_flag = null) {}
+function fbird_fetch_assoc($result, $fetch_flag = null) {}
+function fbird_fetch_object($result_id, $fetch_flag = null) {}
+function fbird_free_result($result_identifier) {}
+function fbird_name_result($result, $name) {}
+function fbird_prepare() {}
+function fbird_execute() {}
+function fbird_free_query($query) {}
+function fbird_gen_id($generator, $increment = null, $link_identifier = null) {}
+function fbird_num_fields($result_id) {}
+function fbird_num_params($query) {}
+function fbird_affected_rows($link_identifier = null) {}
+function fbird_field_info($result, $field_number) {}
+function fbird_param_info($query, $param_number) {}
+function fbird_trans($trans_args = null, $link_identifier = null) {}
+function fbird_commit($link_or_trans_identifier = null) {}
+function fbird_rollback($link_or_trans_identifier = null) {}
+function fbird_commit_ret($link_or_trans_identifier = null) {}
+function fbird_rollback_ret($link_or_trans_identifier = null) {}
+function fbird_blob_info($link_identifier, $blob_id) {}
+function fbird_blob_create($link_identifier = null) {}
+function fbird_blob_add($blob_handle, $data) {}
+function fbird_blob_cancel($blob_handle) {}
+function fbird_blob_close($blob_handle) {}
+function fbird_blob_open($link_identifier, $blob_id) {}
+function fbird_blob_get($blob_handle, $len) {}
+function fbird_blob_echo($blob_id) {}
+function fbird_blob_import($link_identifier, $file_handle) {}
+function fbird_errmsg() {}
+function fbird_errcode() {}
+function fbird_add_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function fbird_modify_user($service_handle, $user_name, $password, $first_name = null, $middle_name = null, $last_name = null) {}
+function fbird_delete_user($service_handle, $user_name) {}
+function fbird_service_attach($host, $dba_username, $dba_password) {}
+function fbird_service_detach($service_handle) {}
+function fbird_backup($service_handle, $source_db, $dest_file, $options = null, $verbose = null) {}
+function fbird_restore($service_handle, $source_file, $dest_db, $options = null, $verbose = null) {}
+function fbird_maintain_db($service_handle, $db, $action, $argument = null) {}
+function fbird_db_info($service_handle, $db, $action, $argument = null) {}
+function fbird_server_info($service_handle, $action) {}
+function fbird_wait_event() {}
+function fbird_set_event_handler() {}
+function fbird_free_event_handler($event) {}
+function sybase_connect($servername = null, $username = null, $password = null, $charset = null, $appname = null) {}
+function sybase_pconnect($servername = null, $username = null, $password = null, $charset = null, $appname = null) {}
+function sybase_close($link_identifier = null) {}
+function sybase_select_db($database_name, $link_identifier = null) {}
+function sybase_query($query, $link_identifier = null) {}
+function sybase_unbuffered_query($query, $link_identifier, $store_result = null) {}
+function sybase_free_result($result) {}
+function sybase_get_last_message() {}
+function sybase_num_rows($result) {}
+function sybase_num_fields($result) {}
+function sybase_fetch_row($result) {}
+function sybase_fetch_array($result) {}
+function sybase_fetch_assoc($result) {}
+function sybase_fetch_object($result, $object = null) {}
+function sybase_data_seek($result_identifier, $row_number) {}
+function sybase_fetch_field($result, $field_offset = null) {}
+function sybase_field_seek($result, $field_offset) {}
+function sybase_result($result, $row, $field) {}
+function sybase_affected_rows($link_identifier = null) {}
+function sybase_min_client_severity($severity) {}
+function sybase_min_server_severity($severity) {}
+function sybase_set_message_handler($handler, $connection = null) {}
+function sybase_deadlock_retry_count($retry_count) {}
+function com_create_guid() {}
+function com_event_sink($comobject, $sinkobject, $sinkinterface = null) {}
+function com_get_active_object($progid, $code_page = 0) {}
+function com_load_typelib($typelib_name, $case_insensitive = true) {}
+function com_message_pump($timeoutms = 0) {}
+function com_print_typeinfo($comobject, $dispinterface = null, $wantsink = false) {}
+function variant_abs($val) {}
+function variant_add($left, $right) {}
+function variant_and($left, $right) {}
+function variant_cast($variant, $type) {}
+function variant_cat($left, $right) {}
+function variant_cmp($left, $right, $lcid = null, $flags = null) {}
+function variant_date_from_timestamp($timestamp) {}
+function variant_date_to_timestamp($variant) {}
+function variant_div($left, $right) {}
+function variant_eqv($left, $right) {}
+function variant_fix($variant) {}
+function variant_get_type($variant) {}
+function variant_idiv($left, $right) {}
+function variant_imp($left, $right) {}
+function variant_int($variant) {}
+function variant_mod($left, $right) {}
+function variant_mul($left, $right) {}
+function variant_neg($variant) {}
+function variant_not($variant) {}
+function variant_or($left, $right) {}
+function variant_pow($left, $right) {}
+function variant_round($variant, $decimals) {}
+function variant_set_type($variant, $type) {}
+function variant_set($variant, $value) {}
+function variant_sub($left, $right) {}
+function variant_xor($left, $right) {}
+function die($status = null) {}

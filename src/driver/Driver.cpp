@@ -6,6 +6,7 @@
 
 #include "diagnostics/Greska.h"
 #include "driver/Definitions.h"
+#include "driver/Funkcije.h"
 #include "driver/Platform.h"
 #include "driver/Report.h"
 #include "driver/RunState.h"
@@ -50,8 +51,10 @@ bool initialise(const std::string& executable, const std::string& argument) {
     size_t sep = lastSeparator(executable);
     if (sep != std::string::npos) state->setInstallationDirectory(executable.substr(0, sep));
     createObjectClass();
-    for (const char* name : {"/class.php", "/function.php", "/constant.php"})
+    for (const char* name : {"/class.php", "/function.php", "/constant.php"}) {
         if (!readDefinitionFile(state->installationDirectory, name)) return false;
+        if (std::string(name) == "/function.php") attachBuiltinHandlers();
+    }
     state->definitionsMode = false;
     std::string full;
     if (!fullPath(argument, full)) return false;

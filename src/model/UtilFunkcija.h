@@ -1,6 +1,10 @@
 #pragma once
+#include <cstdint>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "model/Value.h"
 #include "tree/NameRecord.h"
 
 namespace php {
@@ -18,8 +22,24 @@ public:
     NameSet variableNames;           // used by the variable analysis
     bool variadic = false;
     std::set<ParserBase*> returns;   // return statements of this body
+    bool analysing = false;          // analyseCall is running for this body
 
     virtual ~UtilFunkcija() = default;
+
+    // The header's name; empty without a header.
+    std::string functionName() const;
+    // Reports a body that returns a value on some paths and not on others.
+    void checkReturns();
+    // Reports the variables of the function's scope that are set and never read.
+    void reportUnusedVariables(bool isMethod);
+    // The body reads its arguments dynamically: its calls are not checked.
+    void markVariadic();
+    void applyVariadic();
+
+    // Evaluator of "__autoload": analyses the body again with the argument
+    // values bound to the parameters. `data` is the declaration's UtilFunkcija.
+    static Value analyseCall(const std::string& functionName, const std::string& file, int32_t line,
+                             std::vector<Value>& arguments, void* data);
 };
 
 }  // namespace php

@@ -1,5 +1,7 @@
 #include "nodes/ArgumentiFunkcije.h"
 
+#include "model/Funkcija.h"
+
 #include "nodes/ListaParametaraPoziva.h"
 
 namespace php {
@@ -18,6 +20,30 @@ ArgumentiFunkcije::~ArgumentiFunkcije() { delete list; }
 std::vector<Value> ArgumentiFunkcije::argumentValues() {
     auto* l = dynamic_cast<ListaParametaraPoziva*>(list);
     return l ? l->argumentValues() : std::vector<Value>();
+}
+
+void ArgumentiFunkcije::passTo(const Funkcija* callee) {
+    auto* l = dynamic_cast<ListaParametaraPoziva*>(list);
+    if (!l || !callee || !callee->signature) return;
+    const auto& parameters = callee->signature->parameters;
+    l->byReference.assign(l->items.size(), false);
+    for (size_t i = 0; i < parameters.size() && i < l->items.size(); ++i) l->byReference[i] = parameters[i].byReference;
+}
+
+Value ArgumentiFunkcije::call(ParserBase* arguments, Funkcija* callee, ParserBase* site, bool evaluate) {
+    auto* self = dynamic_cast<ArgumentiFunkcije*>(arguments);
+    std::vector<Value> values;
+    if (self && evaluate) {
+        values = self->argumentValues();
+    } else if (auto* l = self ? dynamic_cast<ListaParametaraPoziva*>(self->list) : nullptr) {
+        for (ParserBase* item : l->items)
+            if (item) values.emplace_back();
+    }
+    const void* outer = Funkcija::currentCallSite;
+    Funkcija::currentCallSite = site;
+    Value result = callee->checkCall(std::move(values), site->fileName, site->location.firstLine);
+    Funkcija::currentCallSite = outer;
+    return result;
 }
 
 void ArgumentiFunkcije::link() { linkChild(list); }

@@ -5,6 +5,8 @@
 
 namespace php {
 
+class Funkcija;
+
 // "(args)" of a call.
 class ArgumentiFunkcije : public ParserBase {
 public:
@@ -16,6 +18,13 @@ public:
 
     // One Value per argument, each its static value; empty without a list.
     std::vector<Value> argumentValues();
+    // Marks the arguments that the callee's by-reference parameters assign.
+    void passTo(const Funkcija* callee);
+    // Runs the callee's call check on `arguments` (an ArgumentiFunkcije, or
+    // null for none) for the call node `site`, at its file and first line;
+    // returns the call's value. Without `values` the arguments are counted
+    // but not evaluated (unknown values are never reported for their type).
+    static Value call(ParserBase* arguments, Funkcija* callee, ParserBase* site, bool values = true);
 
     void link() override;
     void check() override;

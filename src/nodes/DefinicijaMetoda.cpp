@@ -1,5 +1,11 @@
 #include "nodes/DefinicijaMetoda.h"
 
+#include "diagnostics/Greska.h"
+#include "diagnostics/InternaGreska.h"
+#include "model/Funkcija.h"
+#include "model/Klasa.h"
+#include "model/SymbolTable.h"
+#include "nodes/GlavaFunkcije.h"
 #include "nodes/ImplMetoda.h"
 #include "nodes/PristupAtributu.h"
 
@@ -34,15 +40,52 @@ DefinicijaMetoda::~DefinicijaMetoda() {
 // The body sees the parameters through the header.
 void DefinicijaMetoda::link() {
     linkChild(header);
-    if (body) {
-        body->addPredecessor(header);
-        linkChild(body);
+    if (body) body->addPredecessor(header);
+    findFunction();
+    linkChild(body);
+}
+
+// The method's model is the one its header entered in the class's table (the
+// first of two methods of one name). Inside it $this is set, and the names
+// "self" and "parent" stand for the class and its parent.
+void DefinicijaMetoda::findFunction() {
+    auto* h = dynamic_cast<GlavaFunkcije*>(header);
+    if (!h) {
+        function = new Funkcija(std::string(), fileName, location.firstLine);
+        return;
+    }
+    ParserBase* typeDeclaration = enclosingTypeDeclaration();
+    Klasa* k = typeDeclaration ? typeDeclaration->declaredClass() : nullptr;
+    if (!k) {
+        // No class model to look in: the header's own model stands in.
+        function = h->function;
+        return;
+    }
+    function = k->members->findFunction(h->name);
+    if (!function) {
+        semanticList().push_back(new greske::InternaGreska("DefinicijaMetoda", 19, fileName, location.firstLine));
+        return;
+    }
+    if (!isStatic)
+        header->addDefinition(
+            NameRecord(function->scope, "this", header->fileName, header->location.firstLine, 0, 1, k));
+    addAlias(function->scope, "self", k);
+    if (k->parent) addAlias(function->scope, "parent", k->parent);
+}
+
+void DefinicijaMetoda::addAlias(SymbolTable* scope, const std::string& alias, Klasa* k) {
+    try {
+        scope->addClass(alias, k);
+    } catch (const AccessInfo<Klasa>&) {
+        // A second method of the same name shares the first one's scope.
     }
 }
 
 void DefinicijaMetoda::check() {
     checkAndAbsorb(header);
     checkAndAbsorb(body);
+    reportUnusedVariables(true);
+    checkReturns();
 }
 
 Value DefinicijaMetoda::evaluate() { return Value(); }

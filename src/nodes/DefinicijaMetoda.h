@@ -1,11 +1,15 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/UtilFunkcija.h"
 #include "tree/ParserBase.h"
 
 namespace php {
+
+class Klasa;
+class SymbolTable;
 
 // A method definition inside a class: modifiers, header (`header`, a
 // GlavaFunkcije) and body (`body`; null for an abstract method or "{}").
@@ -26,6 +30,10 @@ public:
     int kind() const override { return 32; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    void findFunction();
+    static void addAlias(SymbolTable* scope, const std::string& alias, Klasa* k);
 };
 
 }  // namespace php

@@ -1,5 +1,10 @@
 #include "nodes/DeklaracijaFunkcije.h"
 
+#include "driver/RunState.h"
+#include "model/Funkcija.h"
+#include "model/SymbolTable.h"
+#include "nodes/GlavaFunkcije.h"
+
 namespace php {
 
 DeklaracijaFunkcije::DeklaracijaFunkcije(ParserBase* glavaFunkcije, ParserBase* blokKomanda) {
@@ -16,15 +21,31 @@ DeklaracijaFunkcije::~DeklaracijaFunkcije() {
 // The body sees the parameters through the header.
 void DeklaracijaFunkcije::link() {
     linkChild(header);
+    auto* h = dynamic_cast<GlavaFunkcije*>(header);
+    function = h && h->function ? h->function : new Funkcija(std::string(), fileName, location.firstLine);
+    if (!runState()->definitionsMode && isAutoload() && function->signature) {
+        function->signature->evaluator = &UtilFunkcija::analyseCall;
+        function->signature->evaluatorData = static_cast<UtilFunkcija*>(this);
+    }
     if (body) {
         body->addPredecessor(header);
         linkChild(body);
     }
 }
 
+bool DeklaracijaFunkcije::isAutoload() const { return toLower(functionName()) == "__autoload"; }
+
+// The body of "__autoload" is analysed only through its calls, with the
+// class name bound to its parameter.
 void DeklaracijaFunkcije::check() {
-    checkAndAbsorb(header);
-    checkAndAbsorb(body);
+    if (!isAutoload()) {
+        checkAndAbsorb(header);
+        checkAndAbsorb(body);
+    }
+    if (runState()->definitionsMode) return;
+    reportUnusedVariables(false);
+    checkReturns();
+    applyVariadic();
 }
 
 Value DeklaracijaFunkcije::evaluate() { return Value(); }

@@ -19,6 +19,9 @@ public:
     int kind() const override { return 39; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    bool isAutoload() const;
 };
 
 }  // namespace php

@@ -7,6 +7,7 @@
 namespace php {
 
 class Funkcija;
+class Type;
 
 // A function or method header: "function [&] name ( parameters )".
 class GlavaFunkcije : public ParserBase {
@@ -27,6 +28,11 @@ public:
     int kind() const override { return 67; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    void registerFunction();
+    void buildSignature();
+    Type* hintFor(const std::string& hint);
 };
 
 }  // namespace php

@@ -1,5 +1,10 @@
 #include "nodes/ListaParametaraPoziva.h"
 
+#include "nodes/ImePromenljive.h"
+#include "nodes/IndeksniPristup.h"
+#include "nodes/NeobjektnaPromenljiva.h"
+#include "nodes/Referenca.h"
+
 namespace php {
 
 ListaParametaraPoziva::ListaParametaraPoziva(ParserBase* first) {
@@ -37,10 +42,34 @@ void ListaParametaraPoziva::link() {
     linkItems(items);
 }
 
+namespace {
+
+// "$m" (also written "&$m"), not "$m[0]", "$$m", "${expr}" or "$o->p".
+bool isPlainVariable(ParserBase* n) {
+    if (auto* r = dynamic_cast<Referenca*>(n)) n = r->operand;
+    if (auto* v = dynamic_cast<NeobjektnaPromenljiva*>(n)) {
+        if (v->dollarCount != 1) return false;
+        n = v->inner;
+    }
+    if (auto* a = dynamic_cast<IndeksniPristup*>(n)) {
+        if (!a->items.empty()) return false;
+        n = a->variable;
+    }
+    auto* name = dynamic_cast<ImePromenljive*>(n);
+    return name && !name->inner;
+}
+
+}  // namespace
+
 void ListaParametaraPoziva::check() {
     for (ParserBase* item : items)
         if (item) item->check();
-    for (ParserBase* item : items) absorbChild(item, true, true, true);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i < byReference.size() && byReference[i] && isPlainVariable(items[i]))
+            absorbDeclaration(items[i], true, true, true);
+        else
+            absorbChild(items[i], true, true, true);
+    }
 }
 
 Value ListaParametaraPoziva::evaluate() { return Value(); }

@@ -19,6 +19,9 @@ public:
     Value evaluate() override;
     // One Value per item, each the item's static value.
     std::vector<Value> argumentValues();
+    // Positions whose parameter the callee takes by reference: a plain
+    // variable passed there is assigned by the call, not read.
+    std::vector<bool> byReference;
     int kind() const override { return 111; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;

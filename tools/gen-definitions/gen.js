@@ -28,7 +28,7 @@ const EXTENSIONS = [
   'openssl', 'sockets', 'ftp', 'gettext', 'posix', 'pcntl', 'mcrypt', 'exif', 'tokenizer', 'imap',
   'ldap', 'soap', 'zip', 'bz2', 'regex', 'shmop', 'sysvmsg', 'sysvsem', 'sysvshm', 'readline', 'gmp',
   'xsl', 'fileinfo', 'Phar', 'intl', 'apache', 'xmlrpc', 'wddx', 'odbc', 'mssql', 'dba', 'tidy',
-  'enchant', 'pspell', 'snmp', 'Zend OPcache',
+  'enchant', 'pspell', 'snmp', 'Zend OPcache', 'random', 'oci8', 'interbase', 'sybase', 'com_dotnet',
 ];
 
 // Superglobals and the command-line variables, with the values they start with.
@@ -42,9 +42,30 @@ const UNKNOWN_VALUES = {
   STDOUT: "fopen('php://stdout', 'w')",
   STDERR: "fopen('php://stderr', 'w')",
   // Products that overflow to infinity; their difference is NaN.
+  // Each file has its own directory: no value fits them all.
+  __DIR__: 'getcwd()',
   INF: '1.0e300 * 1.0e300',
   NAN: '1.0e300 * 1.0e300 - 1.0e300 * 1.0e300',
 };
+
+// Signatures PHP 5 had that the stubs describe otherwise: parameter name ->
+// default written for it (a parameter not listed keeps what the stubs say).
+const PHP5_OPTIONAL = {
+  // rand() and mt_rand() take no argument or both bounds.
+  rand: { min: null, max: null },
+  mt_rand: { min: null, max: null },
+  // The salt became required only in PHP 8.
+  crypt: { salt: null },
+};
+
+// Functions whose PHP 5 forms take optional leading parameters (a link and a
+// transaction before the query): no fixed list describes them, so calls are
+// left unchecked.
+const UNCHECKED = new Set(['ibase_prepare', 'fbird_prepare']);
+
+// "die" is no keyword to the checker's scanner: `die(...)` is a call of a
+// function and a bare `die` a constant, as `exit` would be.
+const DIE = { name: 'die', params: [{ name: 'status', default: { k: 'null' } }] };
 
 // Later additions the stubs do not mark with a version (or not PHP at all).
 const NOT_IN_PHP5 = new Set([
@@ -150,6 +171,18 @@ function main() {
   for (const f of sel.functions) {
     const lower = f.name.toLowerCase();
     if (KEYWORDS.has(lower) || f.name.includes('\\')) { sel.note(`function ${f.name} left out (a keyword)`); continue; }
+    if (UNCHECKED.has(lower)) {
+      f.params = null;
+      sel.note(`function ${f.name}: optional leading parameters; written without parameters`);
+    }
+    if (PHP5_OPTIONAL[lower]) {
+      for (const p of f.params || []) {
+        if (!(p.name in PHP5_OPTIONAL[lower])) continue;
+        p.default = { k: 'null' };
+        p.hint = null;
+        sel.note(`function ${f.name}: parameter $${p.name} optional as in PHP 5`);
+      }
+    }
     if (lower === 'define') {
       f.params = [{ name: 'name' }, { name: 'value' }, { name: 'case', default: { k: 'bool', v: false } }];
     } else if (lower === 'dirname') {
@@ -160,7 +193,9 @@ function main() {
     functions.push(f);
   }
 
-  const constants = [];
+  if (!functions.some((f) => f.name.toLowerCase() === 'die')) functions.push(DIE);
+
+  const constants = [{ name: 'die', text: '0', caseInsensitive: true }];
   for (const k of sel.constants) {
     const lower = k.name.toLowerCase();
     if (['true', 'false', 'null'].includes(lower)) continue;

@@ -339,8 +339,42 @@ TEST_F(GeneratedDefinitions, DeclareWhatTheHandlersAndTheAnalysisNeed) {
         EXPECT_TRUE(globals.count(g)) << "$" << g;
 
     // A few names every PHP 5 program meets.
-    for (const char* f : {"strlen", "mysql_query", "preg_match", "json_encode", "ereg", "session_register"})
+    for (const char* f : {"strlen", "mysql_query", "preg_match", "json_encode", "ereg", "session_register",
+                          "oci_connect", "ibase_query", "sybase_connect"})
         EXPECT_NE(findFunction(*defs, f), nullptr) << f;
+}
+
+// What PHP 5 code calls must be declared with the arity PHP 5 accepted, or
+// ordinary code is reported.
+TEST_F(GeneratedDefinitions, AcceptWhatPhp5Accepted) {
+    // Number of parameters without a default, and the total.
+    auto arity = [&](const char* name, size_t required, size_t total) {
+        const Signature* f = findFunction(*defs, name);
+        ASSERT_NE(f, nullptr) << name;
+        ASSERT_EQ(f->unchecked, total == 0) << name;  // "()" is never checked
+        size_t withoutDefault = 0;
+        for (const auto& p : f->params) withoutDefault += p.hasDefault ? 0 : 1;
+        EXPECT_EQ(withoutDefault, required) << name;
+        EXPECT_EQ(f->params.size(), total) << name;
+    };
+    arity("die", 0, 1);  // no keyword here: "or die(...)" is a call
+    arity("rand", 0, 2);
+    arity("mt_rand", 0, 2);
+    arity("srand", 0, 2);
+    arity("getrandmax", 0, 0);
+    arity("lcg_value", 0, 0);
+    arity("crypt", 1, 2);
+    arity("assert", 1, 2);
+    arity("fputcsv", 2, 5);
+    arity("ini_get_all", 0, 2);
+    arity("getenv", 0, 2);  // one renamed parameter, not two
+    arity("mysqli_query", 2, 3);
+
+    std::map<std::string, std::string> constants(defs->constants.begin(), defs->constants.end());
+    ASSERT_TRUE(constants.count("die"));
+    // A file's directory is no fixed text: the value must stay unknown.
+    ASSERT_TRUE(constants.count("__DIR__"));
+    EXPECT_EQ(constants["__DIR__"].find('\''), std::string::npos) << constants["__DIR__"];
 }
 
 // The checks above must be able to fail: each broken sample trips its rule.

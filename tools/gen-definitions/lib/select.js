@@ -8,6 +8,9 @@ const { evaluate } = require('./expr');
 const FIRST = 502;
 const LAST = 506;
 const NEVER = 9999;
+// Parameters the stubs mark as available from this version or earlier are
+// kept in the PHP 5 signatures (optional): see `params`.
+const LATE_KEPT = 701;
 
 // Words the checker's scanner reads as keywords: they cannot stand where only a
 // plain name is accepted (class constant names, extends/implements lists, bare
@@ -188,12 +191,46 @@ class Selector {
     // stub declares without a default although PHP 5 let callers omit them.
     const documentedOptional = new Set();
     for (const m of (fn.doc || '').matchAll(/@param\s+(?:[^\s$]+\s+)?&?(?:\.\.\.)?\$(\w+)\s*\[optional\]/g)) documentedOptional.add(m[1]);
+    // The stubs mark with 7.0 or 7.1 parameters whose earlier history they do
+    // not record, and several of them PHP 5 already had (assert's
+    // description, fputcsv's escape, ini_get_all's details, mysqli_query's
+    // result mode): such a parameter is kept, optional. A parameter of one name
+    // declared for several versions is written once, optional when any
+    // version lets callers omit it.
+    const seen = new Set();
+    const laterDefault = new Map();
+    for (const p of fn.params) if (p.defaultTokens && !laterDefault.has(p.name)) laterDefault.set(p.name, p.defaultTokens);
+    // A parameter that starts where the one before it ends is that parameter
+    // renamed (getenv's $varname became $name): it is not a second one.
+    const renamed = new Set();
+    fn.params.forEach((p, i) => {
+      if (i === 0) return;
+      const before = fn.params[i - 1];
+      const br = range({ attrs: before.attrs });
+      const pr = range({ attrs: p.attrs });
+      if (existsAt(br, v) && br.to < NEVER && pr.from > br.to && !existsAt(pr, v)) {
+        renamed.add(p);
+        if (p.defaultTokens && !laterDefault.has(before.name)) laterDefault.set(before.name, p.defaultTokens);
+      }
+    });
     for (const p of fn.params) {
-      if (!existsAt(range({ attrs: p.attrs }), v)) continue;
-      if (p.variadic) return null;
+      if (renamed.has(p)) continue;
+      const pr = range({ attrs: p.attrs });
+      if (existsAt(pr, v) && p.variadic) return null;
+      const later = !existsAt(pr, v) && pr.from > v && pr.from <= LATE_KEPT && !p.variadic;
+      if (!existsAt(pr, v) && !later) continue;
+      if (seen.has(p.name)) continue;
+      seen.add(p.name);
       let dflt = null;
-      if (p.defaultTokens) {
-        dflt = evaluate(p.defaultTokens, this.ctx(owner));
+      const dfltTokens = p.defaultTokens || laterDefault.get(p.name);
+      if (later && !p.defaultTokens) {
+        dflt = { k: 'null' };
+        optionalSeen = true;
+        this.note(`${where}: parameter $${p.name} marked from a later version; kept with the default null`);
+      } else if (dfltTokens) {
+        if (later) this.note(`${where}: parameter $${p.name} marked from a later version; kept as optional`);
+        else if (!p.defaultTokens) this.note(`${where}: parameter $${p.name} optional in another version; kept optional`);
+        dflt = evaluate(dfltTokens, this.ctx(owner));
         if (dflt === null) dflt = { k: 'null' };
         optionalSeen = true;
       } else if (documentedOptional.has(p.name)) {

@@ -1,0 +1,1 @@
+<?php function helper() { return 1; }

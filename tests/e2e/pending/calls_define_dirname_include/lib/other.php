@@ -1,0 +1,1 @@
+<?php function other() { return 2; }
