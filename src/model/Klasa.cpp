@@ -86,7 +86,7 @@ void (*Klasa::autoloadHook)(const std::string& className) = nullptr;
 bool Klasa::isBuiltin() const { return globalBuiltinScope()->findClass(typeName) == this; }
 
 bool Klasa::derivesFrom(const Klasa* ancestor) const {
-    std::set<const Klasa*> seen{this};
+    std::set<const Klasa*> seen;
     for (const Klasa* k = parent; k && seen.insert(k).second; k = k->parent)
         if (k == ancestor) return true;
     return false;
