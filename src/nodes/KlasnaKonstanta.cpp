@@ -29,7 +29,8 @@ static std::string classNameOf(const ParserBase* node) {
 
 // The class is looked up from the built-ins, so "self" and "parent" are not
 // resolved here; evaluating does that. Constants are found up the class's
-// parents and through its interfaces.
+// parents and through its interfaces. A class no declaration took over is
+// reported by its name node; its constants are unknown, not missing.
 void KlasnaKonstanta::check() {
     checkAndAbsorb(classRef);
     checkAndAbsorb(constant);
@@ -41,7 +42,7 @@ void KlasnaKonstanta::check() {
         SymbolTable* root = rootScope();
         klasa = root ? root->findClass(className) : nullptr;
     }
-    if (klasa && !klasa->findClassConstant(name))
+    if (klasa && klasa->defined && !klasa->findClassConstant(name))
         semanticList().push_back(
             new greske::NepostojecaKlasnaKonstanta(className + "::" + name, fileName, location.firstLine));
 }
@@ -55,7 +56,7 @@ Value KlasnaKonstanta::evaluate() {
         return Value();
     }
     const std::string name = Konstanta::nameOf(constant);
-    if (name.empty()) return Value();
+    if (name.empty() || !klasa->defined) return Value();
     if (Value* found = klasa->findClassConstant(name)) return *found;
     semanticList().push_back(
         new greske::NepostojecaKlasnaKonstanta(className + "::" + name, fileName, location.firstLine));

@@ -53,8 +53,9 @@ void StatickiClan::check() {
     if (member) member->check();
     if (!classRef || !member) return;
     const std::string className = classNameOf(classRef);
+    // The members of a class no declaration took over are unknown.
     Klasa* klasa = FqImeKlase::findFromBuiltins(this, className);
-    if (!klasa) return;
+    if (!klasa || !klasa->defined) return;
     auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(member);
     const std::string name = nameOf(innerAccess(member));
     if (!variable || variable->dollarCount != 1 || name.empty()) return;
@@ -100,7 +101,7 @@ Value StatickiClan::evaluate() {
     }
     auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(member);
     IndeksniPristup* access = innerAccess(member);
-    if (!variable || !access || !access->variable) return Value();
+    if (!variable || !access || !access->variable || !klasa->defined) return Value();
     if (variable->dollarCount == 1) {
         const std::string name = nameOf(access);
         Value* stored = klasa->members->findVariable(name);

@@ -16,6 +16,6 @@ interface Named {
 }
 // Never declared anywhere.
 $missing = new Missing();
-echo Unknown::CONSTANT;
+echo Unknown::CONSTANT, Unknown::$count;
 // "self" and "parent" outside a class name nothing.
 $nobody = new self();
