@@ -26,8 +26,7 @@ DeklaracijaInterfejsa::~DeklaracijaInterfejsa() {
 // Interfaces get no "self" or "parent". Their body may declare constants.
 void DeklaracijaInterfejsa::link() {
     linkChild(extends);
-    bool registered = false;
-    klasa = DeklaracijaKlase::declare(this, name, registered);
+    klasa = DeklaracijaKlase::declare(this, name);
     klasa->isInterface = true;
     if (auto* list = dynamic_cast<Prosirivanje*>(extends))
         DeklaracijaKlase::attachInterfaces(klasa, list, list->classes);

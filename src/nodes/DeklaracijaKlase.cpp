@@ -42,8 +42,7 @@ static SymbolTable* declarationTable(ParserBase* at) {
     return runState()->definitionsMode ? globalBuiltinScope() : at->rootScope();
 }
 
-Klasa* DeklaracijaKlase::declare(ParserBase* declaration, const std::string& name, bool& registered) {
-    registered = false;
+Klasa* DeklaracijaKlase::declare(ParserBase* declaration, const std::string& name) {
     const std::string& file = declaration->fileName;
     const int32_t line = declaration->location.firstLine;
     SymbolTable* table = declarationTable(declaration);
@@ -60,7 +59,6 @@ Klasa* DeklaracijaKlase::declare(ParserBase* declaration, const std::string& nam
         semanticList().push_back(new greske::DvostrukaDefinicija(earlier->line, earlier->fileName, name, file, line));
         return new Klasa(file, line, name);
     }
-    registered = true;
     if (!earlier) {
         auto* klasa = new Klasa(file, line, name);
         table->addClass(name, klasa);
@@ -115,8 +113,7 @@ void DeklaracijaKlase::link() {
     linkChild(modifier);
     linkChild(implements);
     linkChild(extends);
-    bool registered = false;
-    klasa = declare(this, name, registered);
+    klasa = declare(this, name);
     if (auto* m = dynamic_cast<OpcDirektivaZaNasledjivanje*>(modifier)) {
         klasa->isAbstract = m->isAbstract();
         klasa->isFinal = m->isFinal();

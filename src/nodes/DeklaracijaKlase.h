@@ -41,8 +41,8 @@ public:
     // The redefinition rules and the registration of a declared name: a
     // built-in or an earlier defined class of that name is reported and the
     // declaration gets an unregistered class; a placeholder is taken over;
-    // otherwise a new class is entered. `registered` tells the last two.
-    static Klasa* declare(ParserBase* declaration, const std::string& name, bool& registered);
+    // otherwise a new class is entered.
+    static Klasa* declare(ParserBase* declaration, const std::string& name);
     // Appends the classes named by an implements or interface-extends list
     // to `klasa->interfaces`; `list` is the clause node (its place is the
     // list's place), `names` its ListaKlasa.
