@@ -36,6 +36,14 @@ public:
     bool hasCallHandler = false;
     bool resolved = false;
     bool heritageChecked = false;
+    // Set while `resolve` runs on this class, so that a class met again
+    // through a cycle of parents or interfaces gives nothing more.
+    bool resolving = false;
+
+    // Loads a class through the user's "__autoload", called with the class
+    // name when a parent is not defined. Installed by the node layer, which
+    // knows the analysed files; null leaves undefined parents undefined.
+    static void (*autoloadHook)(const std::string& className);
 
     Klasa(const std::string& file, int32_t line, const std::string& name);
     ~Klasa() override;
@@ -49,6 +57,31 @@ public:
     void* convertFrom(Type* sourceType, const void* sourceData) override;
     bool isObject() const override { return true; }
     bool conformsTo(const Type* other) const override;
+
+    // Heritage check, inherited members and interface obligations; runs
+    // once per defined class, does nothing on placeholders.
+    void resolve();
+    // Parent and interfaces defined, parent not final; runs once.
+    void checkHeritage();
+
+    // The walks below mark what they have visited, so cycles in the class
+    // graph (class A extends A, interfaces extending each other) end.
+
+    // True when `ancestor` is a proper ancestor through the parent chain.
+    bool derivesFrom(const Klasa* ancestor) const;
+    // True when this class or a class up its parent chain lists an
+    // interface of that name (compared ignoring case).
+    bool listsInterfaceNamed(const std::string& interfaceName) const;
+    // A class constant of this class, else of its parent chain, else of the
+    // interfaces those list and the interfaces these extend; null if none.
+    Value* findClassConstant(const std::string& constantName) const;
+    // Declared by the built-in definitions: the global built-in scope holds
+    // this very class under its name.
+    bool isBuiltin() const;
+
+private:
+    void inheritFrom(Klasa* base);
+    void checkObligations();
 };
 
 }  // namespace php

@@ -1,5 +1,13 @@
 #include "nodes/DefinicijaKonstantiUKlasi.h"
 
+#include "diagnostics/DvostrukaDefinicija.h"
+#include "model/Klasa.h"
+#include "model/SymbolTable.h"
+#include "nodes/DefKonstante.h"
+#include "nodes/Deklarator.h"
+#include "nodes/Konstanta.h"
+#include "nodes/ListaDefKonstanti.h"
+
 namespace php {
 
 // krajNaredbe is always null; it only holds its argument position.
@@ -14,6 +22,25 @@ DefinicijaKonstantiUKlasi::~DefinicijaKonstantiUKlasi() { delete constants; }
 void DefinicijaKonstantiUKlasi::link() { linkChild(constants); }
 void DefinicijaKonstantiUKlasi::check() { checkAndAbsorb(constants); }
 Value DefinicijaKonstantiUKlasi::evaluate() { return Value(); }
+
+void DefinicijaKonstantiUKlasi::declareInto(Klasa* klasa) {
+    auto* list = dynamic_cast<ListaDefKonstanti*>(constants);
+    if (!klasa || !list) return;
+    for (ParserBase* item : list->items) {
+        auto* definition = dynamic_cast<DefKonstante*>(item);
+        auto* declarator = definition ? dynamic_cast<Deklarator*>(definition->declarator) : nullptr;
+        if (!declarator || !declarator->name || !declarator->value) continue;
+        const std::string name = Konstanta::nameOf(declarator->name);
+        if (name.empty()) continue;
+        const int32_t line = definition->location.firstLine;
+        if (Value* earlier = klasa->members->findConstant(name)) {
+            semanticList().push_back(
+                new greske::DvostrukaDefinicija(earlier->line, earlier->fileName, name, klasa->fileName, line));
+            continue;
+        }
+        klasa->members->addConstant(ConstantKey(name, true), new Value(klasa->fileName, line));
+    }
+}
 
 void DefinicijaKonstantiUKlasi::computeFlow() { adoptFlow(constants); }
 

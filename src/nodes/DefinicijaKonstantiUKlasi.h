@@ -5,6 +5,8 @@
 
 namespace php {
 
+class Klasa;
+
 // A "const A = 1, B = 2;" statement inside a class body.
 class DefinicijaKonstantiUKlasi : public ParserBase {
 public:
@@ -20,6 +22,11 @@ public:
     int kind() const override { return 30; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+    // Enters every named constant of the statement in the class's table,
+    // before the body is linked: its place is the class's file and the
+    // item's line. A name already there is reported as a redefinition.
+    void declareInto(Klasa* klasa);
 };
 
 }  // namespace php

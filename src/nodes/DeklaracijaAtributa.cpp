@@ -1,5 +1,14 @@
 #include "nodes/DeklaracijaAtributa.h"
 
+#include "diagnostics/DvostrukaDefinicija.h"
+#include "model/AccessInfo.h"
+#include "model/Klasa.h"
+#include "model/SymbolTable.h"
+#include "nodes/DeklaracijaAtributaKlase.h"
+#include "nodes/ListaDeklaracijaAtributaKlase.h"
+#include "nodes/PristupAtributu.h"
+#include "nodes/Varijabla.h"
+
 namespace php {
 
 // krajNaredbe is always null; it only holds its argument position.
@@ -35,6 +44,37 @@ void DeklaracijaAtributa::link() {
     linkChild(access);
     linkChild(staticMarker);
     linkChild(declarations);
+    registerProperties();
+}
+
+// Each property is entered in the class's table with its visibility and,
+// when declared static, the static bit. Interfaces hold no properties.
+void DeklaracijaAtributa::registerProperties() {
+    ParserBase* declaration = enclosingTypeDeclaration();
+    if (!declaration || declaration->kind() != 41) return;
+    Klasa* klasa = declaration->declaredClass();
+    auto* list = dynamic_cast<ListaDeklaracijaAtributaKlase*>(declarations);
+    if (!klasa || !list) return;
+    uint8_t flags = 0;
+    if (auto* a = dynamic_cast<PristupAtributu*>(access)) {
+        if (a->isPrivate)
+            flags = AccessInfo<Value>::Private;
+        else if (a->isProtected)
+            flags = AccessInfo<Value>::Protected;
+    }
+    if (staticMarker) flags |= AccessInfo<Value>::Static;
+    for (ParserBase* item : list->items) {
+        auto* property = dynamic_cast<DeklaracijaAtributaKlase*>(item);
+        auto* variable = property ? dynamic_cast<Varijabla*>(property->variable) : nullptr;
+        if (!variable) continue;
+        if (Value* earlier = klasa->members->findVariable(variable->name)) {
+            semanticList().push_back(new greske::DvostrukaDefinicija(earlier->line, earlier->fileName, variable->name,
+                                                                     variable->fileName, variable->location.firstLine));
+            continue;
+        }
+        klasa->members->addVariable(variable->name, new Value(variable->fileName, variable->location.firstLine));
+        klasa->members->variableEntry(variable->name)->accessFlags = flags;
+    }
 }
 
 void DeklaracijaAtributa::check() {

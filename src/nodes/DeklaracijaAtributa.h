@@ -25,6 +25,9 @@ public:
     int kind() const override { return 37; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    void registerProperties();
 };
 
 }  // namespace php

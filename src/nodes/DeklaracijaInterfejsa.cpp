@@ -1,7 +1,10 @@
 #include "nodes/DeklaracijaInterfejsa.h"
 
 #include "model/Klasa.h"
+#include "nodes/DeklaracijaKlase.h"
 #include "nodes/Identifikator.h"
+#include "nodes/ListaDeklaracijaMetoda.h"
+#include "nodes/Prosirivanje.h"
 
 namespace php {
 
@@ -20,12 +23,20 @@ DeklaracijaInterfejsa::~DeklaracijaInterfejsa() {
     delete body;
 }
 
+// Interfaces get no "self" or "parent". Their body may declare constants.
 void DeklaracijaInterfejsa::link() {
     linkChild(extends);
+    klasa = DeklaracijaKlase::declare(this, name);
+    klasa->isInterface = true;
+    if (auto* list = dynamic_cast<Prosirivanje*>(extends))
+        DeklaracijaKlase::attachInterfaces(klasa, list, list->classes);
+    if (auto* items = dynamic_cast<ListaDeklaracijaMetoda*>(body))
+        DeklaracijaKlase::declareConstants(klasa, items->items);
     linkChild(body);
 }
 
 void DeklaracijaInterfejsa::check() {
+    if (klasa) klasa->resolve();
     checkAndAbsorb(extends);
     checkAndAbsorb(body);
 }

@@ -35,6 +35,22 @@ public:
     void addPredecessors(const NodeSet* nodes) override;
     SymbolTable* enclosingScope() override;
     Klasa* declaredClass() override;
+
+    // Shared with interface declarations.
+
+    // The redefinition rules and the registration of a declared name: a
+    // built-in or an earlier defined class of that name is reported and the
+    // declaration gets an unregistered class; a placeholder is taken over;
+    // otherwise a new class is entered.
+    static Klasa* declare(ParserBase* declaration, const std::string& name);
+    // Appends the classes named by an implements or interface-extends list
+    // to `klasa->interfaces`; `list` is the clause node (its place is the
+    // list's place), `names` its ListaKlasa.
+    static void attachInterfaces(Klasa* klasa, ParserBase* list, ParserBase* names);
+    // Declares the class constants among the body items into the class.
+    static void declareConstants(Klasa* klasa, const std::vector<ParserBase*>& items);
+    // Sets the handler flags from the class's own methods.
+    static void noteHandlers(Klasa* klasa);
 };
 
 }  // namespace php

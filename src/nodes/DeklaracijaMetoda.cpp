@@ -1,5 +1,6 @@
 #include "nodes/DeklaracijaMetoda.h"
 
+#include "diagnostics/PristupNaMetoduUInterfejsu.h"
 #include "nodes/PristupAtributu.h"
 
 namespace php {
@@ -26,7 +27,11 @@ DeklaracijaMetoda::DeklaracijaMetoda(ParserBase* pristupAtributu, ParserBase* li
 
 DeklaracijaMetoda::~DeklaracijaMetoda() { delete header; }
 
-void DeklaracijaMetoda::link() { linkChild(header); }
+// Interface methods are public: writing an access word is a syntax finding.
+void DeklaracijaMetoda::link() {
+    if (accessWritten) syntaxList().push_back(new greske::PristupNaMetoduUInterfejsu(fileName, location.firstLine));
+    linkChild(header);
+}
 void DeklaracijaMetoda::check() { checkAndAbsorb(header); }
 Value DeklaracijaMetoda::evaluate() { return Value(); }
 void DeklaracijaMetoda::computeFlow() { adoptFlow(header); }

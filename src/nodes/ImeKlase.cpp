@@ -1,5 +1,6 @@
 #include "nodes/ImeKlase.h"
 
+#include "nodes/FqImeKlase.h"
 #include "nodes/Identifikator.h"
 
 namespace php {
@@ -14,11 +15,15 @@ ImeKlase::ImeKlase(ParserBase* child) : ParserBase(child) {
 
 ImeKlase::~ImeKlase() { delete dynamicName; }
 
-// The placeholder class for a plain name comes with the class checks.
-void ImeKlase::link() { linkChild(dynamicName); }
+void ImeKlase::link() {
+    linkChild(dynamicName);
+    FqImeKlase::enterPlaceholder(this, name);
+}
 
-// The class lookup and its report come with the class checks.
-void ImeKlase::check() { checkAndAbsorb(dynamicName); }
+void ImeKlase::check() {
+    checkAndAbsorb(dynamicName);
+    FqImeKlase::checkClassName(this, name);
+}
 
 Value ImeKlase::evaluate() { return Value(); }
 

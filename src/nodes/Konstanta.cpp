@@ -1,6 +1,14 @@
 #include "nodes/Konstanta.h"
 
+#include "diagnostics/NedefinisanaKonstanta.h"
+#include "driver/RunState.h"
 #include "model/SymbolTable.h"
+#include "nodes/DeklaracijaParametra.h"
+#include "nodes/Deklarator.h"
+#include "nodes/DqIzraz.h"
+#include "nodes/Identifikator.h"
+#include "nodes/KlasnaKonstanta.h"
+#include "nodes/StatickiSkalar.h"
 
 namespace php {
 
@@ -8,9 +16,39 @@ Konstanta::Konstanta(const char* n, const Location& loc) : ParserBase(loc), name
 
 void Konstanta::link() {}
 
-// The lookup of an undefined name and its report come with the constant
-// checks; nothing is folded here (a constant carries no variable names).
-void Konstanta::check() {}
+// Whether the name is part of another construct: a class constant, a
+// declarator, or a parameter's default value (signs included), which is
+// not looked up.
+static bool partOfAnotherConstruct(const ParserBase* node) {
+    const ParserBase* up = node->parent;
+    if (dynamic_cast<const KlasnaKonstanta*>(up) || dynamic_cast<const Deklarator*>(up)) return true;
+    // "${name}" in a string names the variable $name.
+    if (dynamic_cast<const DqIzraz*>(up)) return true;
+    while (dynamic_cast<const StatickiSkalar*>(up)) up = up->parent;
+    return dynamic_cast<const DeklaracijaParametra*>(up) != nullptr;
+}
+
+// An undefined name is reported once per file: a placeholder (its line
+// negated) is entered where later uses and a later define find it. The
+// definition files are not checked: they declare the constants. Nothing is
+// folded here (a constant carries no variable names).
+void Konstanta::check() {
+    if (runState()->definitionsMode || name.empty() || partOfAnotherConstruct(this)) return;
+    // The three literals exist whatever the definition files hold.
+    const std::string lower = toLower(name);
+    if (lower == "true" || lower == "false" || lower == "null") return;
+    if (globalBuiltinScope()->findConstant(name)) return;
+    SymbolTable* root = rootScope();
+    if (!root || root->findConstant(name)) return;
+    semanticList().push_back(new greske::NedefinisanaKonstanta(name, fileName, location.firstLine));
+    root->addConstant(ConstantKey(name, true), new Value(fileName, -location.firstLine));
+}
+
+std::string Konstanta::nameOf(const ParserBase* node) {
+    if (auto* k = dynamic_cast<const Konstanta*>(node)) return k->name;
+    if (auto* i = dynamic_cast<const Identifikator*>(node)) return i->text;
+    return std::string();
+}
 
 Value Konstanta::evaluate() { return Value(); }
 

@@ -19,6 +19,10 @@ public:
     int kind() const override { return 93; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+    // The name a constant-name node carries (a Konstanta or an
+    // Identifikator); empty for anything else.
+    static std::string nameOf(const ParserBase* node);
 };
 
 }  // namespace php

@@ -1,5 +1,20 @@
 #include "nodes/Promenljiva.h"
 
+#include "diagnostics/InternaGreska.h"
+#include "diagnostics/NedostupanMetod.h"
+#include "diagnostics/NepostojeciAtribut.h"
+#include "diagnostics/NepostojeciMetod.h"
+#include "diagnostics/NijeObjekat.h"
+#include "model/CheckedCall.h"
+#include "model/Funkcija.h"
+#include "model/Klasa.h"
+#include "model/SymbolTable.h"
+#include "nodes/ArgumentiFunkcije.h"
+#include "nodes/AtributObjekta.h"
+#include "nodes/AtributVarijable.h"
+#include "nodes/AtributiVarijable.h"
+#include "nodes/ImePromenljive.h"
+#include "nodes/IndeksniPristup.h"
 #include "nodes/PozivKlasicneFunkcije.h"
 #include "nodes/PozivPointera.h"
 #include "nodes/PozivStatickogMetoda.h"
@@ -44,7 +59,6 @@ void Promenljiva::link() {
     linkChild(chain);
 }
 
-// The member test of the first chain step comes with the member checks.
 void Promenljiva::check() {
     checkAndAbsorb(callBase);
     if (variableBase) {
@@ -55,6 +69,70 @@ void Promenljiva::check() {
             propagateChild(variableBase, true, true, true);
     }
     checkAndAbsorb(chain);
+    checkFirstMember();
+}
+
+// The name of a plain member step ("->name", "->name[...]").
+static std::string memberNameOf(ParserBase* plainName) {
+    if (auto* indexed = dynamic_cast<IndeksniPristup*>(plainName)) plainName = indexed->variable;
+    auto* name = dynamic_cast<ImePromenljive*>(plainName);
+    return name ? name->name : std::string();
+}
+
+// Built-in classes whose objects take any property.
+static bool admitsAnyProperty(const Klasa* k) {
+    if (!k->isBuiltin()) return false;
+    const std::string lower = toLower(k->typeName);
+    return lower == "stdclass" || lower == "object";
+}
+
+// Only the first step is checked, against the class of the value last
+// assigned to the object variable on every path that reaches here.
+void Promenljiva::checkFirstMember() {
+    if (!variableBase || !chain) return;
+    auto* steps = dynamic_cast<AtributiVarijable*>(chain);
+    auto* first = steps && !steps->items.empty() ? dynamic_cast<AtributVarijable*>(steps->items.front()) : nullptr;
+    if (!first || !first->attribute) {
+        semanticList().push_back(new greske::InternaGreska("Promenljiva", 44, fileName, location.firstLine));
+        return;
+    }
+    if (!variableBase->pendingUses || variableBase->pendingUses->size() != 1) return;
+    NameRecord* definition = lookupDefinition(*variableBase->pendingUses->begin());
+    if (!definition || !definition->type) return;
+    auto* attribute = dynamic_cast<AtributObjekta*>(first->attribute);
+    if (!attribute || attribute->dynamicName) return;
+    const std::string name = memberNameOf(attribute->plainName);
+    Type* type = definition->type;
+    if (!type->isObject()) {
+        if (!name.empty()) semanticList().push_back(new greske::NijeObjekat(name, fileName, location.firstLine));
+        return;
+    }
+    auto* klasa = static_cast<Klasa*>(type);
+    if (!klasa->defined || name.empty()) return;
+    if (!first->arguments) {
+        if (!klasa->hasPropertyHandlers && !admitsAnyProperty(klasa) && !klasa->members->findVariable(name))
+            semanticList().push_back(
+                new greske::NepostojeciAtribut(klasa->typeName, name, fileName, location.firstLine));
+        return;
+    }
+    Funkcija* method = klasa->members->findFunction(name);
+    if (!method) {
+        if (!klasa->hasCallHandler)
+            semanticList().push_back(new greske::NepostojeciMetod(klasa->typeName, name, fileName, location.firstLine));
+        return;
+    }
+    if (method->access != 0) {
+        ParserBase* around = enclosingTypeDeclaration();
+        Klasa* caller = around ? around->declaredClass() : nullptr;
+        bool accessible = caller && (caller == klasa || (caller->derivesFrom(klasa) && method->access != 1));
+        if (!accessible) {
+            semanticList().push_back(new greske::NedostupanMetod(klasa->typeName, name, fileName, location.firstLine));
+            return;
+        }
+    }
+    auto* arguments = dynamic_cast<ArgumentiFunkcije*>(first->arguments);
+    std::vector<Value> values = arguments ? arguments->argumentValues() : std::vector<Value>();
+    checkedCall(method, values, fileName, location.firstLine);
 }
 
 Value Promenljiva::evaluate() { return Value(); }

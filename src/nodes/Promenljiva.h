@@ -23,6 +23,9 @@ public:
     int kind() const override { return 157; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+private:
+    void checkFirstMember();
 };
 
 }  // namespace php

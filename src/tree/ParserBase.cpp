@@ -129,12 +129,7 @@ NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
 }
 
 // Whether the class or one of its ancestors lists an interface ArrayAccess.
-static bool implementsArrayAccess(const Klasa* k) {
-    for (; k; k = k->parent)
-        for (const Klasa* i : k->interfaces)
-            if (toLower(i->typeName) == "arrayaccess") return true;
-    return false;
-}
+static bool implementsArrayAccess(const Klasa* k) { return k->listsInterfaceNamed("ArrayAccess"); }
 
 void ParserBase::resolveUses(ParserBase* child) {
     if (!child || !child->pendingUses) return;

@@ -75,6 +75,12 @@ public:
     ParserBase* enclosingTypeDeclaration();
     UtilFunkcija* enclosingFunctionBody();
 
+    // Class names not found: runs the file root's "__autoload" with the
+    // name at this node and returns what the root's table then holds under
+    // it (null when there is no "__autoload" or it is already running for
+    // that name).
+    Klasa* callAutoload(const std::string& className);
+
     // Name-flow bookkeeping.
     NameRecord* lookupDefinition(const NameRecord& record);
     void resolveUses(ParserBase* child);

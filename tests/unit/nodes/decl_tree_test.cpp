@@ -346,9 +346,11 @@ TEST(DeclTree, ClassBodyTakesOverItsListAndMembersFindTheirClass) {
     EXPECT_EQ(m->header->enclosingTypeDeclaration(), c);
     EXPECT_EQ(c->enclosingTypeDeclaration(), c);
 
-    // The member scope once the class model is attached; the base behaviour before.
-    EXPECT_EQ(c->declaredClass(), nullptr);
-    EXPECT_EQ(c->enclosingScope(), nullptr);
+    // Linking gives the declaration its class; names inside live in its table.
+    ASSERT_NE(c->declaredClass(), nullptr);
+    EXPECT_EQ(c->declaredClass()->name(), "C");
+    EXPECT_EQ(c->enclosingScope(), c->declaredClass()->members);
+    EXPECT_EQ(prop->enclosingScope(), c->declaredClass()->members);
     Klasa k("a.php", 3, "C");
     c->klasa = &k;
     EXPECT_EQ(c->declaredClass(), &k);

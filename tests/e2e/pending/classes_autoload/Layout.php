@@ -1,0 +1,4 @@
+<?php
+class Layout {
+    const COLUMNS = 2;
+}

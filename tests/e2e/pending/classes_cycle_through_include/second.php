@@ -1,0 +1,4 @@
+<?php
+class Second extends First {
+    const B = 2;
+}
