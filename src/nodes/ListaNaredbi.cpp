@@ -34,8 +34,20 @@ void ListaNaredbi::link() {
     }
 }
 
+// By index: checking a statement may append to this list (autoloaded files).
 void ListaNaredbi::check() {
-    for (ParserBase* s : items) checkAndAbsorb(s);
+    for (size_t i = 0; i < items.size(); ++i) checkAndAbsorb(items[i]);
+}
+
+// Not chained into this list's flow graph: what precedes the append point in
+// the file says nothing about whether the autoloaded code runs.
+void ListaNaredbi::appendAtFileLevel(ParserBase* statements) {
+    if (!statements) return;
+    items.push_back(statements);
+    statements->parent = this;
+    statements->addPredecessor(this);
+    statements->link();
+    statements->computeFlowIfAnalysing();
 }
 
 Value ListaNaredbi::evaluate() { return Value(); }
