@@ -34,12 +34,13 @@ IncludeNode::~IncludeNode() {
 void IncludeNode::link() {
     linkChild(path);
     staticType = integerType();
-    if (!insideAutoload()) graft(findAndRead(true));
+    autoloadBody = findAutoloadBody();
+    if (!autoloadBody) graft(findAndRead(true));
 }
 
 void IncludeNode::check() {
     checkAndAbsorb(path);
-    if (insideAutoload()) {
+    if (autoloadBody) {
         // Each simulated call may name another file; what it reads becomes
         // code of the user's file, so its classes and functions are global.
         appendToUserFile(findAndRead(false));
@@ -62,9 +63,21 @@ void IncludeNode::collectChildren(std::vector<ParserBase*>& out) {
     if (included) out.push_back(included);
 }
 
-bool IncludeNode::insideAutoload() {
-    UtilFunkcija* body = enclosingFunctionBody();
-    return body && body->function && toLower(body->function->name) == "__autoload";
+static bool isIncludeNode(const ParserBase* n) {
+    const int k = n->kind();
+    return k == 76 || k == 77 || k == 163 || k == 164;
+}
+
+// The walk stops at the nearest enclosing include node, which has the same
+// enclosing function and knows the answer: included files nest as deep as
+// the includes do, and each walk stays within its own file.
+bool IncludeNode::findAutoloadBody() const {
+    for (const ParserBase* n = parent; n; n = n->parent) {
+        if (isIncludeNode(n)) return static_cast<const IncludeNode*>(n)->autoloadBody;
+        if (auto* body = dynamic_cast<const UtilFunkcija*>(n))
+            return body->function && toLower(body->function->name) == "__autoload";
+    }
+    return false;
 }
 
 // Works the path out and looks for the file: paths beginning with "." from

@@ -32,6 +32,8 @@ protected:
 
 private:
     const bool once;
+    // Inside the body of an "__autoload" function; fixed in link.
+    bool autoloadBody = false;
     // A file was found and read for this node, even one without statements.
     bool fileRead = false;
     // Reports of the first pass, withdrawn when the second works the path out.
@@ -41,7 +43,7 @@ private:
     };
     std::vector<LinkReport> linkReports;
 
-    bool insideAutoload();
+    bool findAutoloadBody() const;
     Start* findAndRead(bool inLink);
     Start* read(const std::string& candidate);
     void graft(Start* root);

@@ -24,7 +24,9 @@ ListaNaredbi::~ListaNaredbi() {
 
 void ListaNaredbi::link() {
     removeNulls(items);
-    for (ParserBase* s : items) linkChild(s);
+    // Statements appended meanwhile (autoloaded files) link themselves.
+    const size_t parsed = items.size();
+    for (size_t i = 0; i < parsed; ++i) linkChild(items[i]);
     alwaysLeavesFlag = false;
     for (ParserBase* s : items) {
         if (s->alwaysLeaves()) {
