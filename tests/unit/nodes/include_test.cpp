@@ -149,6 +149,7 @@ TEST_F(IncludeTest, AFileReadInTheFirstPassIsGraftedAndNeverReadAgain) {
     userFile({first, again, once});
     user->link();
     ASSERT_EQ(parsed(), std::vector<std::string>{"/lib/a.php"});
+    EXPECT_EQ(std::vector<ParserBase*>{user}, php::roots());  // the included root was taken out
     ASSERT_NE(nullptr, first->included);
     EXPECT_EQ(first, first->included->parent);
     EXPECT_EQ("/lib/a.php", first->included->fileName.str());
