@@ -40,7 +40,13 @@ void IncludeNode::link() {
 
 void IncludeNode::check() {
     checkAndAbsorb(path);
+    // Asked again: the function's name may have been settled after its body
+    // was linked.
+    if (!autoloadBody) autoloadBody = findAutoloadBody();
     if (autoloadBody) {
+        // Whatever the first pass grafted is dropped, not analysed; it stays
+        // allocated, as the map of read files may point into it.
+        included = nullptr;
         // Each simulated call may name another file; what it reads becomes
         // code of the user's file, so its classes and functions are global.
         appendToUserFile(findAndRead(false));

@@ -247,4 +247,22 @@ TEST_F(IncludeTest, AnAutoloadBodyIncludesOnlyWhenCheckedAndAppendsToTheUserFile
     EXPECT_TRUE(php::semanticList().empty());
 }
 
+TEST_F(IncludeTest, AnAutoloadFunctionNamedAfterItsBodyWasLinkedStillAppends) {
+    auto* path = new PathProbe();
+    auto body = std::make_unique<stmttest::Body>(new php::Require("require", at(4), path));
+    ListaNaredbi* list = userFile({new Counted(8)});
+    user->link();
+    body->link();  // the name is not known yet: linked as ordinary code
+    EXPECT_EQ(1, countOf<php::greske::FensiPutanjaZaInclude>());
+
+    php::Funkcija autoload("__autoload", "/work/main.php", 2);
+    body->function = &autoload;
+    path->set("a.php");
+    body->check();
+    EXPECT_EQ(parsed(), std::vector<std::string>{"/lib/a.php"});
+    ASSERT_EQ(2u, list->items.size());
+    EXPECT_EQ(list, statementOf()["/lib/a.php"]->parent->parent);
+    EXPECT_TRUE(php::semanticList().empty());
+}
+
 }  // namespace
