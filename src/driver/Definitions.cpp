@@ -5,14 +5,27 @@
 #include "model/SymbolTable.h"
 #include "parser/Parser.h"
 #include "scanner/Scanner.h"
+#include "tree/IncludeHost.h"
 #include "tree/Start.h"
 
 namespace php {
 
-bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile) {
+void parseStream(std::FILE* stream, const std::string& fullPath) {
     resetScanner();
     restartScanner(stream);
     parseFile(fullPath);
+}
+
+void installIncludeHost() {
+    IncludeHost& host = includeHost();
+    host.fullPath = fullPath;
+    host.open = openForReading;
+    host.parse = parseStream;
+}
+
+bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile) {
+    installIncludeHost();
+    parseStream(stream, fullPath);
     if (roots().empty()) return false;
     auto* root = static_cast<Start*>(rootAt(0));
     root->fileName = fullPath;

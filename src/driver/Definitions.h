@@ -13,4 +13,11 @@ bool readDefinitionFile(const std::string& installationDirectory, const std::str
 // through both passes, then releases its root. False when it yields no root.
 bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile);
 
+// Parses an open stream under `fullPath` from a fresh scanner state; a root
+// it yields is appended to roots().
+void parseStream(std::FILE* stream, const std::string& fullPath);
+
+// Lets the include nodes find, open and parse files (idempotent).
+void installIncludeHost();
+
 }  // namespace php

@@ -1,25 +1,14 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/IncludeNode.h"
 
 namespace php {
 
-// `include path`: the statements of the included file are grafted below it.
-class Include : public ParserBase {
+// `include path`: a file read before is reported.
+class Include : public IncludeNode {
 public:
-    ParserBase* path = nullptr;
-    ParserBase* included = nullptr;  // the included file's statement list
-
     Include(const char* keyword, const Location& keywordLocation, ParserBase* path);
-    ~Include() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 76; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
-    bool isCallLike() override { return true; }
 };
 
 }  // namespace php

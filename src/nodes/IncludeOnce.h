@@ -1,25 +1,14 @@
 #pragma once
-#include "tree/ParserBase.h"
+#include "nodes/IncludeNode.h"
 
 namespace php {
 
-// `include_once path`: the statements of the included file are grafted below it.
-class IncludeOnce : public ParserBase {
+// `include_once path`: a file read before is skipped silently.
+class IncludeOnce : public IncludeNode {
 public:
-    ParserBase* path = nullptr;
-    ParserBase* included = nullptr;  // the included file's statement list
-
     IncludeOnce(const char* keyword, const Location& keywordLocation, ParserBase* path);
-    ~IncludeOnce() override;
 
-    void link() override;
-    void check() override;
-    Value evaluate() override;
-    Value staticValue() override;
     int kind() const override { return 77; }
-    void computeFlow() override;
-    void collectChildren(std::vector<ParserBase*>& out) override;
-    bool isCallLike() override { return true; }
 };
 
 }  // namespace php

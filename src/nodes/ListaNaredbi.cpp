@@ -24,7 +24,9 @@ ListaNaredbi::~ListaNaredbi() {
 
 void ListaNaredbi::link() {
     removeNulls(items);
-    for (ParserBase* s : items) linkChild(s);
+    // Statements appended meanwhile (autoloaded files) link themselves.
+    const size_t parsed = items.size();
+    for (size_t i = 0; i < parsed; ++i) linkChild(items[i]);
     alwaysLeavesFlag = false;
     for (ParserBase* s : items) {
         if (s->alwaysLeaves()) {
@@ -34,8 +36,20 @@ void ListaNaredbi::link() {
     }
 }
 
+// By index: checking a statement may append to this list (autoloaded files).
 void ListaNaredbi::check() {
-    for (ParserBase* s : items) checkAndAbsorb(s);
+    for (size_t i = 0; i < items.size(); ++i) checkAndAbsorb(items[i]);
+}
+
+// Not chained into this list's flow graph: what precedes the append point in
+// the file says nothing about whether the autoloaded code runs.
+void ListaNaredbi::appendAtFileLevel(ParserBase* statements) {
+    if (!statements) return;
+    items.push_back(statements);
+    statements->parent = this;
+    statements->addPredecessor(this);
+    statements->link();
+    statements->computeFlowIfAnalysing();
 }
 
 Value ListaNaredbi::evaluate() { return Value(); }

@@ -22,6 +22,11 @@ public:
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     bool alwaysLeaves() override { return alwaysLeavesFlag; }
+
+    // Appends a statement list read for "__autoload" as further file-level
+    // code: linked once with this list as parent, keeping its own file name,
+    // and checked when this list's check reaches it.
+    void appendAtFileLevel(ParserBase* statements);
 };
 
 }  // namespace php

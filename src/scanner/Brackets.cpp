@@ -54,4 +54,10 @@ void reportUnclosedBrackets(const std::string& fileName, int line) {
     }
 }
 
+void clearBrackets() {
+    parens.clear();
+    squares.clear();
+    braces.clear();
+}
+
 }  // namespace php

@@ -12,5 +12,7 @@ int popBracket(char closer, const std::string& fileName, int line);
 // Reports every open bracket ("(" then "[" then "{", oldest first) and
 // empties the stacks.
 void reportUnclosedBrackets(const std::string& fileName, int line);
+// Empties the stacks without reporting (a new input starts).
+void clearBrackets();
 
 }  // namespace php

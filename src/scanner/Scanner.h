@@ -14,7 +14,8 @@ int nextToken(char** value, Location* location, const std::string& fileName);
 // Releases a token text returned by nextToken (null does nothing).
 void freeTokenText(char* text);
 
-// Line counter back to 1, no open strings.
+// Line counter back to 1 and a fresh state: text outside PHP tags, no open
+// strings, here-documents or brackets.
 void resetScanner();
 // Attach a new input stream; scanning resumes from its start.
 void restartScanner(FILE* stream);

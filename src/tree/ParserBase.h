@@ -19,6 +19,7 @@ class Type;
 class Klasa;
 class UtilFunkcija;
 class ParserBase;
+class Start;
 
 
 // Base of every syntax-tree node: location, file, parent, flow state, static
@@ -94,6 +95,12 @@ public:
     void setPendingIndexDepth(int32_t depth);
     void collectDefinitions(NameSet& out);
     bool anyInSubtree(bool (*predicate)(ParserBase*, void*), void* argument);
+
+    // Include lookup (IncludeHost.cpp): reads the file at `path` for this node
+    // and returns its root, or null when it parses to none. Throws
+    // FileNotFoundException when the file has no full path or cannot be
+    // opened, FileIncludedException when it was read before in this run.
+    Start* parseIncludedFile(const std::string& path);
 
     // Set primitives; an absent (null) set reads as empty.
     static void uniteInto(NameSet*& mine, const NameSet* other);

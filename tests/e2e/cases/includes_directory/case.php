@@ -1,0 +1,6 @@
+<?php
+include 'lib';
+include './lib';
+require_once 'lib/';
+include '';
+include 'lib/x.php';

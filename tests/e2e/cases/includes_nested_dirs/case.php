@@ -1,0 +1,4 @@
+<?php
+include 'lib/one.php';
+require './lib/two.php';
+echo $fromOne, $fromTwo;

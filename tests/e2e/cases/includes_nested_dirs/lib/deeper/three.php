@@ -1,0 +1,3 @@
+<?php
+include './lib/two.php';
+include $undefinedPath;

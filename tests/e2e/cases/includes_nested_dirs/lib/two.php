@@ -1,0 +1,3 @@
+<?php
+$fromTwo = 2;
+include 'nowhere.php';

@@ -1,0 +1,2 @@
+<?php
+include __FILE__ . '/../sub/case.php';

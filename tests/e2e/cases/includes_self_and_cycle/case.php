@@ -1,0 +1,4 @@
+<?php
+include 'case.php';
+include_once 'case.php';
+require 'b.php';

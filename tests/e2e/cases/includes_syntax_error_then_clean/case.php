@@ -1,0 +1,4 @@
+<?php
+include 'broken.php';
+include 'deep.php';
+include 'clean.php';

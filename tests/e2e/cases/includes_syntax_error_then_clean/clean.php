@@ -1,0 +1,6 @@
+<html>
+<?php
+$c = array(1, 2);
+echo "{$c[0]}";
+?>
+</html>

@@ -1,0 +1,8 @@
+<?php
+class Shop
+{
+    function open()
+    {
+        return nepostojeca_funkcija();
+    }
+}

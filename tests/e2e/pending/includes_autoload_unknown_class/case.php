@@ -1,0 +1,8 @@
+<?php
+function __autoload($class)
+{
+    $helper = new Helper();
+    require_once $class . '.php';
+}
+
+$w = new Widget();

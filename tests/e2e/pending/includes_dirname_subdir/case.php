@@ -1,0 +1,2 @@
+<?php
+require dirname(__FILE__) . '/sub/x.php';

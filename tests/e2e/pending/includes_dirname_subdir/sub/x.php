@@ -1,0 +1,3 @@
+<?php
+include dirname(__FILE__) . '/y.php';
+include dirname(__FILE__) . '/z.php';

@@ -1,0 +1,2 @@
+<?php
+include dirname(__FILE__) . '/sub/case.php';
