@@ -1,6 +1,7 @@
 #include "tree/ParserBase.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "diagnostics/FaliGlobal.h"
 #include "diagnostics/NedefinisanaKonstanta.h"
@@ -110,22 +111,36 @@ UtilFunkcija* ParserBase::enclosingFunctionBody() {
     return nullptr;
 }
 
+// Depth first through the predecessors, in their order, with an explicit
+// stack: predecessor chains are as long as the input is deep. Each lookup has
+// its own mark, so a node reached along several paths (nested loops, shared
+// headers) is searched once and cycles end.
 NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
-    if (lookupGuard) return nullptr;
-    if (definitions) {
-        auto it = definitions->find(record);
-        if (it != definitions->end()) return const_cast<NameRecord*>(&*it);
-    }
-    if (!predecessors) return nullptr;
-    lookupGuard = 1;
-    for (ParserBase* p : *predecessors) {
-        if (NameRecord* found = p->lookupDefinition(record)) {
-            lookupGuard = 0;
-            return found;
+    static uint32_t lastLookup = 0;
+    static std::vector<ParserBase*> stack;
+    if (++lastLookup == 0) ++lastLookup;  // 0 is the mark of a node never visited
+    const uint32_t mark = lastLookup;
+    const size_t base = stack.size();
+    stack.push_back(this);
+    NameRecord* found = nullptr;
+    while (stack.size() > base) {
+        ParserBase* n = stack.back();
+        stack.pop_back();
+        if (n->lookupMark == mark) continue;
+        n->lookupMark = mark;
+        if (n->definitions) {
+            auto it = n->definitions->find(record);
+            if (it != n->definitions->end()) {
+                found = const_cast<NameRecord*>(&*it);
+                break;
+            }
         }
+        if (!n->predecessors) continue;
+        const NodeSet& preds = *n->predecessors;
+        for (auto p = preds.end(); p != preds.begin();) stack.push_back(*--p);
     }
-    lookupGuard = 0;
-    return nullptr;
+    stack.resize(base);
+    return found;
 }
 
 // Whether the class or one of its ancestors lists an interface ArrayAccess.
@@ -170,14 +185,64 @@ void ParserBase::resolveUses(ParserBase* child) {
     }
 }
 
-void ParserBase::uniteInto(NameSet*& mine, const NameSet* other) {
+namespace {
+
+// `stored` stays in its set; `arriving` is its equal from the other set.
+void meet(NameRecord& stored, const NameRecord& arriving, ParserBase::Join join) {
+    if (join == ParserBase::Join::Sequence)
+        stored.type = arriving.type;
+    else if (stored.type != arriving.type)
+        stored.type = nullptr;
+}
+
+// The type and index depth are not part of the set order, so they may be
+// changed in place.
+NameRecord& inPlace(const NameRecord& r) { return const_cast<NameRecord&>(r); }
+
+}  // namespace
+
+void ParserBase::uniteInto(NameSet*& mine, const NameSet* other, Join join) {
     if (!other) return;
     if (!mine) {
         mine = new NameSet(*other);
         return;
     }
     if (mine == other) return;
-    mine->insert(other->begin(), other->end());
+    for (const NameRecord& r : *other) {
+        auto [it, inserted] = mine->insert(r);
+        if (!inserted) meet(inPlace(*it), r, join);
+    }
+}
+
+// Moves the tree nodes over instead of copying records; the larger set is
+// kept, so merging a long sequence of small sets into one stays linear.
+void ParserBase::takeInto(NameSet*& mine, NameSet*& other, Join join) {
+    if (!other) return;
+    if (!mine) {
+        mine = other;
+        other = nullptr;
+        return;
+    }
+    if (mine == other) {
+        other = nullptr;
+        return;
+    }
+    if (other->size() <= mine->size()) {
+        mine->merge(*other);  // what stays behind has an equal in `mine`
+        for (const NameRecord& r : *other) meet(inPlace(*mine->find(r)), r, join);
+        delete other;
+    } else {
+        other->merge(*mine);
+        for (const NameRecord& r : *mine) {
+            NameRecord& kept = inPlace(*other->find(r));
+            NameRecord arriving = kept;
+            kept = r;  // the stored record keeps its place and name
+            meet(kept, arriving, join);
+        }
+        delete mine;
+        mine = other;
+    }
+    other = nullptr;
 }
 
 void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
@@ -187,43 +252,60 @@ void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
         return;
     }
     if (!mine || mine == other) return;
-    for (auto it = mine->begin(); it != mine->end();)
-        it = other->count(*it) ? std::next(it) : mine->erase(it);
+    for (auto it = mine->begin(); it != mine->end();) {
+        auto match = other->find(*it);
+        if (match == other->end()) {
+            it = mine->erase(it);
+            continue;
+        }
+        meet(inPlace(*it), *match, Join::Alternatives);
+        ++it;
+    }
 }
 
-static void fold(NameSet*& mine, const NameSet* other, bool unite) {
-    if (unite)
-        ParserBase::uniteInto(mine, other);
+// Function declarations (kind 39) and method definitions (kind 32) read
+// their header's and body's sets after folding them.
+bool ParserBase::consumesChildSets() const {
+    if (keepsChildSets) return false;
+    const int k = kind();
+    return k != 39 && k != 32;
+}
+
+void ParserBase::foldSet(NameSet*& mine, NameSet*& childSet, bool unite, Join join) {
+    if (!unite)
+        intersectInto(mine, childSet);
+    else if (consumesChildSets())
+        takeInto(mine, childSet, join);
     else
-        ParserBase::intersectInto(mine, other);
+        uniteInto(mine, childSet, join);
 }
 
 void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
     resolveUses(child);
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
-    fold(usedNames, child->pendingUses, pending);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
+    foldSet(usedNames, child->pendingUses, pending);
 }
 
 void ParserBase::propagateChild(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
-    fold(pendingUses, child->pendingUses, pending);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
+    foldSet(pendingUses, child->pendingUses, pending);
 }
 
 void ParserBase::absorbDeclaration(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
-    fold(definitions, child->pendingUses, pending);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
+    foldSet(definitions, child->pendingUses, pending);
 }
 
 void ParserBase::absorbDefinitionsOnly(ParserBase* child, bool defs, bool used) {
     if (!child) return;
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
 }
 
 void ParserBase::addDefinition(const NameRecord& record) {
@@ -236,8 +318,6 @@ void ParserBase::addPendingUse(const NameRecord& record) {
     pendingUses->insert(record);
 }
 
-// The type and depth are not part of the set order, so they may be changed
-// in place.
 void ParserBase::setPendingType(Type* type) {
     if (!pendingUses) return;
     for (const NameRecord& r : *pendingUses) const_cast<NameRecord&>(r).type = type;

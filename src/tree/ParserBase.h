@@ -35,7 +35,12 @@ public:
     NameSet* pendingUses = nullptr;
     NodeSet* predecessors = nullptr;
     NodeSet* exits = nullptr;
-    uint8_t lookupGuard = 0;
+    // The number of the last lookup that visited this node (each lookup has
+    // its own number, so a node is visited at most once per lookup).
+    uint32_t lookupMark = 0;
+    // Set while a fold must leave the child's sets in place because they are
+    // read again afterwards (see consumesChildSets).
+    uint8_t keepsChildSets = 0;
 
     ParserBase(int32_t firstLine, int32_t firstColumn, int32_t lastLine, int32_t lastColumn);
     ParserBase();
@@ -90,8 +95,18 @@ public:
     bool anyInSubtree(bool (*predicate)(ParserBase*, void*), void* argument);
 
     // Set primitives; an absent (null) set reads as empty.
-    static void uniteInto(NameSet*& mine, const NameSet* other);
+    //
+    // How a record met in both sets is kept depends on what the sets stand
+    // for: code that runs in sequence keeps the stored record but takes the
+    // arriving type (the type last assigned); alternative paths, and every
+    // intersection, keep the stored record with an unknown type where the two
+    // types differ.
+    enum class Join { Sequence, Alternatives };
+    static void uniteInto(NameSet*& mine, const NameSet* other, Join join = Join::Sequence);
     static void intersectInto(NameSet*& mine, const NameSet* other);
+    // A union that takes the other set over: it is moved when `mine` is
+    // absent, merged node by node otherwise, and is absent afterwards.
+    static void takeInto(NameSet*& mine, NameSet*& other, Join join = Join::Sequence);
     void unionDefinitions(const NameSet* s) { uniteInto(definitions, s); }
     void intersectDefinitions(const NameSet* s) { intersectInto(definitions, s); }
     void unionUsedNames(const NameSet* s) { uniteInto(usedNames, s); }
@@ -106,6 +121,16 @@ public:
     void sequenceFlow(const std::vector<ParserBase*>& items);
 
 protected:
+    // Whether a union fold may take the child's sets over instead of copying
+    // them: true unless a fold of this node reads them again afterwards (the
+    // end-of-body checks of functions and methods read their body's sets,
+    // and `keepsChildSets` marks the other cases). Without it every level of
+    // a chain would hold a copy of everything below it.
+    bool consumesChildSets() const;
+    // A union or intersection of one of this node's sets with a child's set,
+    // taking the child's set over where that is allowed.
+    void foldSet(NameSet*& mine, NameSet*& childSet, bool unite, Join join = Join::Sequence);
+
     // The adoption steps of the first pass for one child (null: nothing).
     void linkChild(ParserBase* child);
     // Second pass for one child: check it, then absorb its names.
