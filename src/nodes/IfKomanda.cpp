@@ -33,10 +33,25 @@ void IfKomanda::link() {
     linkChild(elsePart);
 }
 
+// A name survives the statement when the condition defines it or both
+// branches do; the branches' own sets stay with them.
 void IfKomanda::check() {
     checkAndAbsorb(condition);
-    checkAndAbsorb(thenStatement);
-    checkAndAbsorb(elsePart);
+    const NameSet* defined = nullptr;
+    if (thenStatement) {
+        thenStatement->check();
+        defined = thenStatement->definitions;
+        foldUses(thenStatement);
+    }
+    if (elsePart) {
+        elsePart->check();
+        if (defined && elsePart->definitions) {
+            NameSet* both = new NameSet(*defined);
+            intersectInto(both, elsePart->definitions);
+            takeInto(definitions, both);
+        }
+        foldUses(elsePart);
+    }
 }
 
 Value IfKomanda::evaluate() { return Value(); }

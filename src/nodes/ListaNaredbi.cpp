@@ -1,5 +1,8 @@
 #include "nodes/ListaNaredbi.h"
 
+#include "diagnostics/Greska.h"
+#include "diagnostics/NedostizanKod.h"
+#include "nodes/Naredba.h"
 #include "tree/FlowState.h"
 
 namespace php {
@@ -34,8 +37,22 @@ void ListaNaredbi::link() {
     }
 }
 
+// By index: a statement appended while the list is checked (the autoload
+// case of includes) is checked when the loop reaches it. Each statement is
+// folded before the next is checked, so the next one sees its definitions.
 void ListaNaredbi::check() {
-    for (ParserBase* s : items) checkAndAbsorb(s);
+    for (size_t i = 0; i < items.size(); ++i) {
+        ParserBase* s = items[i];
+        if (!s) continue;
+        s->check();
+        if (s->isTerminator() && i + 1 < items.size() && !dynamic_cast<Naredba*>(s)) {
+            ParserBase* next = items[i + 1];
+            if (next)
+                semanticList().push_back(
+                    new greske::NedostizanKod(next->fileName, next->location.firstLine));
+        }
+        absorbChild(s, true, true, true);
+    }
 }
 
 Value ListaNaredbi::evaluate() { return Value(); }

@@ -280,12 +280,18 @@ void ParserBase::foldSet(NameSet*& mine, NameSet*& childSet, bool unite, Join jo
         uniteInto(mine, childSet, join);
 }
 
-void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending) {
+void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending, Join defsJoin) {
     if (!child) return;
     resolveUses(child);
-    foldSet(definitions, child->definitions, defs);
+    foldSet(definitions, child->definitions, defs, defsJoin);
     foldSet(usedNames, child->usedNames, used);
     foldSet(usedNames, child->pendingUses, pending);
+}
+
+void ParserBase::foldUses(ParserBase* child) {
+    if (!child) return;
+    foldSet(usedNames, child->usedNames, true);
+    foldSet(usedNames, child->pendingUses, true);
 }
 
 void ParserBase::propagateChild(ParserBase* child, bool defs, bool used, bool pending) {

@@ -80,10 +80,19 @@ public:
     ParserBase* enclosingTypeDeclaration();
     UtilFunkcija* enclosingFunctionBody();
 
+    // How a record met in two sets is kept (see the set primitives).
+    enum class Join { Sequence, Alternatives };
+
     // Name-flow bookkeeping.
     NameRecord* lookupDefinition(const NameRecord& record);
     void resolveUses(ParserBase* child);
-    void absorbChild(ParserBase* child, bool defs, bool used, bool pending);
+    // `defsJoin` says how the child's definitions meet this node's when they
+    // are united: in sequence (the default) or as an alternative path.
+    void absorbChild(ParserBase* child, bool defs, bool used, bool pending,
+                     Join defsJoin = Join::Sequence);
+    // The child's used and pending names go to this node's used names, with
+    // no resolution and nothing added to its definitions.
+    void foldUses(ParserBase* child);
     void absorbDeclaration(ParserBase* child, bool defs, bool used, bool pending);
     void propagateChild(ParserBase* child, bool defs, bool used, bool pending);
     void absorbDefinitionsOnly(ParserBase* child, bool defs, bool used);
@@ -101,7 +110,6 @@ public:
     // arriving type (the type last assigned); alternative paths, and every
     // intersection, keep the stored record with an unknown type where the two
     // types differ.
-    enum class Join { Sequence, Alternatives };
     static void uniteInto(NameSet*& mine, const NameSet* other, Join join = Join::Sequence);
     static void intersectInto(NameSet*& mine, const NameSet* other);
     // A union that takes the other set over: it is moved when `mine` is
