@@ -52,7 +52,7 @@ void Caseovi::check() {
     ParserBase* firstDefault = nullptr;
     auto closeGroup = [&] {
         if (firstGroup) {
-            uniteInto(definitions, group);
+            unionDefinitions(group);
             firstGroup = false;
         } else {
             intersectInto(definitions, group);

@@ -48,7 +48,7 @@ void IfKomanda::check() {
         if (defined && elsePart->definitions) {
             NameSet* both = new NameSet(*defined);
             intersectInto(both, elsePart->definitions);
-            takeInto(definitions, both);
+            takeDefinitions(both);
         }
         foldUses(elsePart);
     }

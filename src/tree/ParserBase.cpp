@@ -52,7 +52,7 @@ bool ParserBase::alwaysLeaves() { return false; }
 
 void ParserBase::addPredecessor(ParserBase* node) {
     if (!predecessors) predecessors = new NodeSet();
-    predecessors->insert(node);
+    if (predecessors->insert(node)) definitionsAppeared();
 }
 
 void ParserBase::addPredecessors(const NodeSet* nodes) {
@@ -111,6 +111,50 @@ UtilFunkcija* ParserBase::enclosingFunctionBody() {
     return nullptr;
 }
 
+namespace {
+
+// Changes whenever definitions may have appeared at a node that had none, or
+// a predecessor was added: what a lookup remembered about runs of nodes
+// without definitions holds only within one epoch.
+uint32_t definitionsEpoch = 1;
+
+bool hasDefinitions(const ParserBase* n) { return n->definitions && !n->definitions->empty(); }
+
+bool passThrough(const ParserBase* n) {
+    return !hasDefinitions(n) && n->predecessors && n->predecessors->size() == 1;
+}
+
+}  // namespace
+
+void ParserBase::definitionsAppeared() {
+    if (++definitionsEpoch == 0) ++definitionsEpoch;
+}
+
+// The first node at or above `n` that a lookup must look at: a run of nodes
+// without definitions and with one predecessor each (the parents above a
+// read deep inside an expression, all still being checked) is crossed in one
+// step, and remembered on every node of the run, so reads from a chain of n
+// operators cost O(n) and not O(n^2). Nodes already visited by this lookup
+// (`mark`) end the run, which also ends cycles.
+static ParserBase* skipRun(ParserBase* n, uint32_t mark) {
+    static std::vector<ParserBase*> run;
+    run.clear();
+    while (passThrough(n) && n->lookupMark != mark) {
+        if (n->lookupSkip && n->lookupSkipEpoch == definitionsEpoch) {
+            n = n->lookupSkip;
+            break;
+        }
+        n->lookupMark = mark;
+        run.push_back(n);
+        n = *n->predecessors->begin();
+    }
+    for (ParserBase* r : run) {
+        r->lookupSkip = n;
+        r->lookupSkipEpoch = definitionsEpoch;
+    }
+    return n;
+}
+
 // Depth first through the predecessors, in their order, with an explicit
 // stack: predecessor chains are as long as the input is deep. Each lookup has
 // its own mark, so a node reached along several paths (nested loops, shared
@@ -126,6 +170,8 @@ NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
     while (stack.size() > base) {
         ParserBase* n = stack.back();
         stack.pop_back();
+        if (n->lookupMark == mark) continue;
+        if (n != this) n = skipRun(n, mark);
         if (n->lookupMark == mark) continue;
         n->lookupMark = mark;
         if (n->definitions) {
@@ -199,9 +245,7 @@ void meet(NameRecord& stored, const NameRecord& arriving, ParserBase::Join join)
 // changed in place.
 NameRecord& inPlace(const NameRecord& r) { return const_cast<NameRecord&>(r); }
 
-}  // namespace
-
-void ParserBase::uniteInto(NameSet*& mine, const NameSet* other, Join join) {
+void unite(NameSet*& mine, const NameSet* other, ParserBase::Join join) {
     if (!other) return;
     if (!mine) {
         mine = new NameSet(*other);
@@ -216,7 +260,7 @@ void ParserBase::uniteInto(NameSet*& mine, const NameSet* other, Join join) {
 
 // Moves the tree nodes over instead of copying records; the larger set is
 // kept, so merging a long sequence of small sets into one stays linear.
-void ParserBase::takeInto(NameSet*& mine, NameSet*& other, Join join) {
+void take(NameSet*& mine, NameSet*& other, ParserBase::Join join) {
     if (!other) return;
     if (!mine) {
         mine = other;
@@ -245,6 +289,24 @@ void ParserBase::takeInto(NameSet*& mine, NameSet*& other, Join join) {
     other = nullptr;
 }
 
+bool filled(const NameSet* s) { return s && !s->empty(); }
+
+}  // namespace
+
+// Called from outside the folds the set may be anyone's definitions, so a set
+// that fills counts as definitions appearing.
+void ParserBase::uniteInto(NameSet*& mine, const NameSet* other, Join join) {
+    const bool had = filled(mine);
+    unite(mine, other, join);
+    if (!had && filled(mine)) definitionsAppeared();
+}
+
+void ParserBase::takeInto(NameSet*& mine, NameSet*& other, Join join) {
+    const bool had = filled(mine);
+    take(mine, other, join);
+    if (!had && filled(mine)) definitionsAppeared();
+}
+
 void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
     if (!other) {
         delete mine;
@@ -271,14 +333,20 @@ bool ParserBase::consumesChildSets() const {
     return k != 39 && k != 32;
 }
 
-void ParserBase::foldSet(NameSet*& mine, NameSet*& childSet, bool unite, Join join) {
-    if (!unite)
+void ParserBase::foldSet(NameSet*& mine, NameSet*& childSet, bool uniting, Join join) {
+    const bool had = filled(mine);
+    if (!uniting)
         intersectInto(mine, childSet);
     else if (consumesChildSets())
-        takeInto(mine, childSet, join);
+        take(mine, childSet, join);
     else
-        uniteInto(mine, childSet, join);
+        unite(mine, childSet, join);
+    if (&mine == &definitions && !had && filled(mine)) definitionsAppeared();
 }
+
+void ParserBase::unionDefinitions(const NameSet* s, Join join) { uniteInto(definitions, s, join); }
+
+void ParserBase::takeDefinitions(NameSet*& s, Join join) { takeInto(definitions, s, join); }
 
 void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending, Join defsJoin) {
     if (!child) return;
@@ -316,6 +384,7 @@ void ParserBase::absorbDefinitionsOnly(ParserBase* child, bool defs, bool used) 
 
 void ParserBase::addDefinition(const NameRecord& record) {
     if (!definitions) definitions = new NameSet();
+    if (definitions->size() == 0) definitionsAppeared();
     definitions->insert(record);
 }
 

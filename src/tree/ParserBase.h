@@ -38,6 +38,11 @@ public:
     // The number of the last lookup that visited this node (each lookup has
     // its own number, so a node is visited at most once per lookup).
     uint32_t lookupMark = 0;
+    // A lookup passes through a node without definitions and with a single
+    // predecessor at no profit: it remembers where such a run of nodes ends,
+    // valid while no definitions appear anywhere (the epoch of the node base).
+    uint32_t lookupSkipEpoch = 0;
+    ParserBase* lookupSkip = nullptr;
     // Set while a fold must leave the child's sets in place because they are
     // read again afterwards (see consumesChildSets).
     uint8_t keepsChildSets = 0;
@@ -115,8 +120,13 @@ public:
     // A union that takes the other set over: it is moved when `mine` is
     // absent, merged node by node otherwise, and is absent afterwards.
     static void takeInto(NameSet*& mine, NameSet*& other, Join join = Join::Sequence);
-    void unionDefinitions(const NameSet* s) { uniteInto(definitions, s); }
+    // Definitions change through these members, the folds and addDefinition,
+    // which keep the lookups' remembered runs current. A node that sets
+    // `definitions` by hand must call definitionsAppeared() afterwards.
+    void unionDefinitions(const NameSet* s, Join join = Join::Sequence);
+    void takeDefinitions(NameSet*& s, Join join = Join::Sequence);
     void intersectDefinitions(const NameSet* s) { intersectInto(definitions, s); }
+    static void definitionsAppeared();
     void unionUsedNames(const NameSet* s) { uniteInto(usedNames, s); }
     void intersectUsedNames(const NameSet* s) { intersectInto(usedNames, s); }
     void unionPendingUses(const NameSet* s) { uniteInto(pendingUses, s); }
