@@ -31,10 +31,10 @@ namespace {
 
 bool callLike(ParserBase* node, void*) { return node->isCallLike(); }
 
-bool holdsAny(const NameSet* names, const NameSet& in) {
-    if (!names) return false;
+bool holdsAny(const NameSet* names, const NameSet* in) {
+    if (!names || !in) return false;
     for (const NameRecord& r : *names)
-        if (in.count(r)) return true;
+        if (in->count(r)) return true;
     return false;
 }
 
@@ -47,12 +47,12 @@ bool holdsAny(const NameSet* names, const NameSet& in) {
 void ForDefinitor::check() {
     checkAndAbsorb(init);
     bool suspicious = !condition;
-    NameSet conditionNames;
+    NameSet* conditionNames = nullptr;
     if (condition) {
         condition->check();
-        if (condition->usedNames) conditionNames.insert(condition->usedNames->begin(), condition->usedNames->end());
-        if (condition->pendingUses) conditionNames.insert(condition->pendingUses->begin(), condition->pendingUses->end());
-        if (conditionNames.empty()) suspicious = true;
+        uniteInto(conditionNames, condition->usedNames);
+        uniteInto(conditionNames, condition->pendingUses);
+        if (!conditionNames || conditionNames->empty()) suspicious = true;
         absorbChild(condition, true, true, true);
     }
     if (step) {
@@ -62,10 +62,12 @@ void ForDefinitor::check() {
     } else {
         suspicious = true;
     }
+    delete conditionNames;
+    const int32_t line = location.firstLine;
     if (suspicious)
-        semanticList().push_back(new greske::PotencijalnoBeskonacnaPetlja(fileName, location.firstLine));
+        semanticList().push_back(new greske::PotencijalnoBeskonacnaPetlja(fileName, line));
     if (condition && condition->anyInSubtree(callLike, nullptr))
-        semanticList().push_back(new greske::FunkcijskiPozivUUslovuPetlje(fileName, location.firstLine));
+        semanticList().push_back(new greske::FunkcijskiPozivUUslovuPetlje(fileName, line));
 }
 
 Value ForDefinitor::evaluate() { return Value(); }
