@@ -46,8 +46,11 @@ void IfKomanda::check() {
     if (elsePart) {
         elsePart->check();
         if (defined && elsePart->definitions) {
-            NameSet* both = new NameSet(*defined);
-            intersectInto(both, elsePart->definitions);
+            // The then branch's records that the else branch defines too.
+            NameSet* both = new NameSet();
+            for (const NameRecord& r : *defined)
+                if (elsePart->definitions->count(r)) both->insert(both->end(), r);
+            intersectInto(both, elsePart->definitions);  // types the branches disagree on
             takeDefinitions(both);
         }
         foldUses(elsePart);
