@@ -22,8 +22,14 @@ void Case::link() {
     linkChild(statements);
 }
 
+// What the label defines also stays pending for the switch around it. It
+// is copied before the label is absorbed, which takes the label's sets over.
 void Case::check() {
-    checkAndAbsorb(label);
+    if (label) {
+        label->check();
+        uniteInto(pendingUses, label->definitions);
+        absorbChild(label, true, true, true);
+    }
     checkAndAbsorb(statements);
 }
 

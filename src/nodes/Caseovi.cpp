@@ -2,6 +2,9 @@
 
 #include "nodes/DefaultCase.h"
 
+#include "diagnostics/DvostrukiDefault.h"
+#include "diagnostics/Greska.h"
+
 namespace php {
 
 // Takes over the previous list's vector, so a list of n items is built in
@@ -37,8 +40,51 @@ void Caseovi::link() {
     linkItems(items);
 }
 
+// Cases fall through into the next until one always leaves, so the cases
+// form groups; a group defines what its last defining case defines. A name
+// survives the switch when every group defines it and there is a default
+// label (otherwise no label may match). The items' sets stay with them.
 void Caseovi::check() {
-    checkItems(items);
+    NameSet* group = nullptr;
+    bool firstGroup = true;
+    bool anyGroup = false;
+    bool startsGroup = true;
+    ParserBase* firstDefault = nullptr;
+    auto closeGroup = [&] {
+        if (firstGroup) {
+            unionDefinitions(group);
+            firstGroup = false;
+        } else {
+            intersectInto(definitions, group);
+        }
+    };
+    for (ParserBase* item : items) {
+        if (!item) continue;
+        item->check();
+        if (dynamic_cast<DefaultCase*>(item)) {
+            if (firstDefault)
+                semanticList().push_back(new greske::DvostrukiDefault(
+                    firstDefault->location.firstLine, firstDefault->fileName, item->fileName,
+                    item->location.firstLine));
+            else
+                firstDefault = item;
+        }
+        if (startsGroup) {
+            if (anyGroup) closeGroup();
+            delete group;
+            group = nullptr;
+        }
+        if (item->definitions) {
+            delete group;
+            group = new NameSet(*item->definitions);
+        }
+        foldUses(item);
+        startsGroup = item->alwaysLeaves();
+        anyGroup = true;
+    }
+    if (anyGroup) closeGroup();
+    delete group;
+    if (!firstDefault) intersectInto(definitions, nullptr);
 }
 
 Value Caseovi::evaluate() { return Value(); }

@@ -23,9 +23,13 @@ void Catch::link() {
     linkChild(statements);
 }
 
+// The caught variable is declared here, never read.
 void Catch::check() {
     checkAndAbsorb(className);
-    checkAndAbsorb(variable);
+    if (variable) {
+        variable->check();
+        absorbDeclaration(variable, true, true, true);
+    }
     checkAndAbsorb(statements);
 }
 

@@ -24,9 +24,14 @@ void DqMember::link() { linkChild(variable); }
 // The property is checked against the type that reaches the variable's read;
 // nothing is said while that type is unknown.
 void DqMember::check() {
-    checkAndAbsorb(variable);
-    if (!variable || !variable->pendingUses || variable->pendingUses->empty()) return;
-    NameRecord* definition = lookupDefinition(*variable->pendingUses->begin());
+    if (!variable) return;
+    variable->check();
+    // The fold takes the variable's sets over, so the read is copied first.
+    const bool reads = variable->pendingUses && !variable->pendingUses->empty();
+    const NameRecord use = reads ? *variable->pendingUses->begin() : NameRecord();
+    absorbChild(variable, true, true, true);
+    if (!reads) return;
+    NameRecord* definition = lookupDefinition(use);
     if (!definition || !definition->type) return;
     Type* type = definition->type;
     if (type->isObject()) {

@@ -32,9 +32,12 @@ void ForKomanda::link() {
     linkChild(body);
 }
 
+// The body's definitions do not survive the loop; its reads count as used.
 void ForKomanda::check() {
     checkAndAbsorb(header);
-    checkAndAbsorb(body);
+    if (!body) return;
+    body->check();
+    foldUses(body);
 }
 
 Value ForKomanda::evaluate() { return Value(); }

@@ -23,10 +23,32 @@ void ForeachDefinitor::link() {
     linkChild(firstTarget);
 }
 
+// The loop variables are declarations: their reads become definitions
+// without being resolved, so they are never reported uninitialised. The
+// subject's sets are copied, not taken over: the loop absorbs them again
+// once it has forgotten the loop variables (absorbSubjectAgain).
 void ForeachDefinitor::check() {
-    checkAndAbsorb(subject);
-    checkAndAbsorb(arrowTarget);
-    checkAndAbsorb(firstTarget);
+    if (subject) {
+        subject->check();
+        keepsChildSets = 1;
+        absorbChild(subject, true, true, true);
+        keepsChildSets = 0;
+    }
+    if (arrowTarget) {
+        arrowTarget->check();
+        absorbDeclaration(arrowTarget, true, true, true);
+    }
+    if (firstTarget) {
+        firstTarget->check();
+        absorbDeclaration(firstTarget, true, true, true);
+    }
+}
+
+void ForeachDefinitor::forgetLoopVariables() {
+    intersectDefinitions(nullptr);
+    intersectUsedNames(nullptr);
+    intersectPendingUses(nullptr);
+    absorbChild(subject, true, true, true);
 }
 
 Value ForeachDefinitor::evaluate() { return Value(); }

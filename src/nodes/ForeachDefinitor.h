@@ -18,6 +18,9 @@ public:
 
     void link() override;
     void check() override;
+    // After the body: the three sets are dropped and only the subject is
+    // absorbed again, so the loop variables do not survive the loop.
+    void forgetLoopVariables();
     Value evaluate() override;
     int kind() const override { return 61; }
     void computeFlow() override;

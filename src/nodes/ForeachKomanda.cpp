@@ -1,6 +1,7 @@
 #include "nodes/ForeachKomanda.h"
 
 #include "nodes/FlowRules.h"
+#include "nodes/ForeachDefinitor.h"
 
 namespace php {
 
@@ -23,9 +24,17 @@ void ForeachKomanda::link() {
     linkChild(body);
 }
 
+// The body sees the loop variables through its predecessor, the header;
+// after the loop only what the iterated expression defines survives.
 void ForeachKomanda::check() {
-    checkAndAbsorb(header);
-    checkAndAbsorb(body);
+    if (header) header->check();
+    if (body) {
+        body->check();
+        foldUses(body);
+    }
+    if (!header) return;
+    if (auto* definitor = dynamic_cast<ForeachDefinitor*>(header)) definitor->forgetLoopVariables();
+    absorbChild(header, true, true, true);
 }
 
 Value ForeachKomanda::evaluate() { return Value(); }

@@ -33,10 +33,28 @@ void IfKomanda::link() {
     linkChild(elsePart);
 }
 
+// A name survives the statement when the condition defines it or both
+// branches do; the branches' own sets stay with them.
 void IfKomanda::check() {
     checkAndAbsorb(condition);
-    checkAndAbsorb(thenStatement);
-    checkAndAbsorb(elsePart);
+    const NameSet* defined = nullptr;
+    if (thenStatement) {
+        thenStatement->check();
+        defined = thenStatement->definitions;
+        foldUses(thenStatement);
+    }
+    if (elsePart) {
+        elsePart->check();
+        if (defined && elsePart->definitions) {
+            // The then branch's records that the else branch defines too.
+            NameSet* both = new NameSet();
+            for (const NameRecord& r : *defined)
+                if (elsePart->definitions->count(r)) both->insert(both->end(), r);
+            intersectInto(both, elsePart->definitions);  // types the branches disagree on
+            takeDefinitions(both);
+        }
+        foldUses(elsePart);
+    }
 }
 
 Value IfKomanda::evaluate() { return Value(); }

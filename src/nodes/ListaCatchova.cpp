@@ -30,8 +30,12 @@ void ListaCatchova::link() {
     linkItems(items);
 }
 
+// Every catch is checked before any is absorbed: one catch's definitions are
+// not visible to the next.
 void ListaCatchova::check() {
-    checkItems(items);
+    for (ParserBase* item : items)
+        if (item) item->check();
+    for (ParserBase* item : items) absorbChild(item, true, true, true);
 }
 
 Value ListaCatchova::evaluate() { return Value(); }

@@ -1,5 +1,8 @@
 #include "nodes/ListaNaredbi.h"
 
+#include "diagnostics/Greska.h"
+#include "diagnostics/NedostizanKod.h"
+#include "nodes/Naredba.h"
 #include "tree/FlowState.h"
 
 namespace php {
@@ -36,15 +39,32 @@ void ListaNaredbi::link() {
     }
 }
 
-// By index: checking a statement may append to this list (autoloaded files).
+// By index: a statement appended while the list is checked (the autoload
+// case of includes) is checked when the loop reaches it. Each statement is
+// folded before the next is checked, so the next one sees its definitions.
 void ListaNaredbi::check() {
-    for (size_t i = 0; i < items.size(); ++i) checkAndAbsorb(items[i]);
+    for (size_t i = 0; i < items.size(); ++i) {
+        ParserBase* s = items[i];
+        if (!s) continue;
+        s->check();
+        // Appended (autoloaded) statements are never unreachable through what
+        // precedes them in the file.
+        if (s->isTerminator() && i + 1 < items.size() && i + 1 < firstAppended &&
+            !dynamic_cast<Naredba*>(s)) {
+            ParserBase* next = items[i + 1];
+            if (next)
+                semanticList().push_back(
+                    new greske::NedostizanKod(next->fileName, next->location.firstLine));
+        }
+        absorbChild(s, true, true, true);
+    }
 }
 
 // Not chained into this list's flow graph: what precedes the append point in
 // the file says nothing about whether the autoloaded code runs.
 void ListaNaredbi::appendAtFileLevel(ParserBase* statements) {
     if (!statements) return;
+    if (firstAppended > items.size()) firstAppended = items.size();
     items.push_back(statements);
     statements->parent = this;
     statements->addPredecessor(this);

@@ -10,6 +10,8 @@ class ListaNaredbi : public ParserBase {
 public:
     std::vector<ParserBase*> items;
     bool alwaysLeavesFlag = false;
+    // Index of the first statement appended at file level (none: past the end).
+    std::size_t firstAppended = static_cast<std::size_t>(-1);
 
     // ListaNaredbi Naredba; the list is null for the first statement.
     ListaNaredbi(ParserBase* list, ParserBase* statement);

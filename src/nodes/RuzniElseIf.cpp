@@ -24,10 +24,15 @@ void RuzniElseIf::link() {
     linkChild(rest);
 }
 
+// The union of all three; the enclosing if intersects it with its own
+// branch. The rest is the other path, so a type the two paths disagree on
+// becomes unknown.
 void RuzniElseIf::check() {
     checkAndAbsorb(condition);
     checkAndAbsorb(statement);
-    checkAndAbsorb(rest);
+    if (!rest) return;
+    rest->check();
+    absorbChild(rest, true, true, true, Join::Alternatives);
 }
 
 Value RuzniElseIf::evaluate() { return Value(); }

@@ -22,9 +22,12 @@ void SwitchKomanda::link() {
     linkChild(cases);
 }
 
+// The cases' pending uses are not taken over.
 void SwitchKomanda::check() {
     checkAndAbsorb(subject);
-    checkAndAbsorb(cases);
+    if (!cases) return;
+    cases->check();
+    absorbDefinitionsOnly(cases, true, true);
 }
 
 Value SwitchKomanda::evaluate() { return Value(); }

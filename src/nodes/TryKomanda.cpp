@@ -21,15 +21,22 @@ void TryKomanda::link() {
     linkChild(catches);
 }
 
+// Nothing is folded: a name first assigned in the try block or in a catch
+// block is not defined after the statement, and the names used inside do
+// not count outside.
 void TryKomanda::check() {
-    checkAndAbsorb(body);
-    checkAndAbsorb(catches);
+    if (body) body->check();
+    if (catches) catches->check();
 }
 
 Value TryKomanda::evaluate() { return Value(); }
 
-// Each catch hangs off the body's leaves; an empty state beside the body's
-// first state stands for an exception that skips the body.
+// Each catch hangs off the body's leaves, and off the body's first state too:
+// an exception may skip the whole body. So control that ends the body or a
+// catch goes on after the statement, and no empty state of the statement's
+// own is left as a final node. A catch graph that no state takes is left
+// alone, never destroyed: the catch list has already chained it to the next
+// catch, which may be attached elsewhere.
 void TryKomanda::computeFlow() {
     if (!body) {
         flow = new FlowState();
@@ -38,10 +45,14 @@ void TryKomanda::computeFlow() {
     flow = flowrules::flowOrEmpty(body);
     if (!catches) return;
     const FlowSet leaves = flow->leafSet();
-    flowrules::attachOrDiscard(flow, new FlowState());
     std::vector<ParserBase*> items;
     catches->collectChildren(items);
-    for (ParserBase* c : items) flowrules::attachAtLeaves(leaves, flowrules::flowOrEmpty(c));
+    for (ParserBase* c : items) {
+        FlowState* handler = c->flowState();
+        if (!handler) continue;
+        for (FlowState* leaf : leaves) leaf->attach(handler);
+        if (!leaves.count(flow)) flow->attach(handler);
+    }
 }
 
 void TryKomanda::collectChildren(std::vector<ParserBase*>& out) {

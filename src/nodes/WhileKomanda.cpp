@@ -29,9 +29,19 @@ void WhileKomanda::link() {
     linkChild(body);
 }
 
+// Only what both the condition and the body define survives. The
+// condition's set is copied, not taken over: the intersection below drops
+// records that exist nowhere else.
 void WhileKomanda::check() {
-    checkAndAbsorb(condition);
-    checkAndAbsorb(body);
+    if (condition) {
+        condition->check();
+        keepsChildSets = 1;
+        absorbChild(condition, true, true, true);
+        keepsChildSets = 0;
+    }
+    if (!body) return;
+    body->check();
+    absorbChild(body, false, true, true);
 }
 
 Value WhileKomanda::evaluate() { return Value(); }

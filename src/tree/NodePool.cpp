@@ -38,9 +38,18 @@ void* carve(std::size_t bytes) {
 
 long pooledBlocksInUse() { return inUse; }
 
+// Built with TARNWICK_NO_NODE_POOL every block comes from the general heap and
+// goes back to it at once, so a memory checker sees each node and set on its
+// own (the free lists would hide a use after free).
+#ifdef TARNWICK_NO_NODE_POOL
+constexpr bool Pooled = false;
+#else
+constexpr bool Pooled = true;
+#endif
+
 void* allocateNode(std::size_t size) {
     ++inUse;
-    if (size > MaxPooled) {
+    if (!Pooled || size > MaxPooled) {
         void* p = std::malloc(size);
         if (!p) throw std::bad_alloc();
         return p;
@@ -56,7 +65,7 @@ void* allocateNode(std::size_t size) {
 void releaseNode(void* p, std::size_t size) noexcept {
     if (!p) return;
     --inUse;
-    if (size > MaxPooled) {
+    if (!Pooled || size > MaxPooled) {
         std::free(p);
         return;
     }

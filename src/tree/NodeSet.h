@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
 #include <initializer_list>
 #include <new>
 
@@ -11,8 +10,10 @@ namespace php {
 
 class ParserBase;
 
-// A set of nodes in address order. Predecessor and exit sets hold one or two
-// nodes almost always, so the first two live inside the set itself.
+// A set of nodes in insertion order, so that nothing that walks it depends on
+// where the nodes were allocated. Predecessor and exit sets hold one or two
+// nodes almost always, so the first two live inside the set itself and a
+// membership test is a short scan.
 class NodeSet {
 public:
     NodeSet() = default;
@@ -32,17 +33,15 @@ public:
 
     // False when the node was already present.
     bool insert(ParserBase* node) {
-        uint32_t i = lowerBound(node);
-        if (i < size_ && data_[i] == node) return false;
+        if (count(node)) return false;
         if (size_ == capacity_) grow();
-        for (uint32_t j = size_; j > i; --j) data_[j] = data_[j - 1];
-        data_[i] = node;
-        ++size_;
+        data_[size_++] = node;
         return true;
     }
     size_t count(ParserBase* node) const {
-        uint32_t i = lowerBound(node);
-        return i < size_ && data_[i] == node ? 1 : 0;
+        for (uint32_t i = 0; i < size_; ++i)
+            if (data_[i] == node) return 1;
+        return 0;
     }
     bool empty() const { return size_ == 0; }
     bool operator==(const NodeSet& other) const {
@@ -62,11 +61,6 @@ public:
     }
 
 private:
-    uint32_t lowerBound(ParserBase* node) const {
-        uint32_t i = 0;
-        while (i < size_ && std::less<ParserBase*>()(data_[i], node)) ++i;
-        return i;
-    }
     void grow() {
         uint32_t cap = capacity_ * 2;
         auto** fresh = static_cast<ParserBase**>(std::malloc(sizeof(ParserBase*) * cap));

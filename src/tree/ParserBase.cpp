@@ -1,6 +1,7 @@
 #include "tree/ParserBase.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "diagnostics/FaliGlobal.h"
 #include "diagnostics/NedefinisanaKonstanta.h"
@@ -51,7 +52,7 @@ bool ParserBase::alwaysLeaves() { return false; }
 
 void ParserBase::addPredecessor(ParserBase* node) {
     if (!predecessors) predecessors = new NodeSet();
-    predecessors->insert(node);
+    if (predecessors->insert(node)) definitionsAppeared();
 }
 
 void ParserBase::addPredecessors(const NodeSet* nodes) {
@@ -110,22 +111,82 @@ UtilFunkcija* ParserBase::enclosingFunctionBody() {
     return nullptr;
 }
 
-NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
-    if (lookupGuard) return nullptr;
-    if (definitions) {
-        auto it = definitions->find(record);
-        if (it != definitions->end()) return const_cast<NameRecord*>(&*it);
-    }
-    if (!predecessors) return nullptr;
-    lookupGuard = 1;
-    for (ParserBase* p : *predecessors) {
-        if (NameRecord* found = p->lookupDefinition(record)) {
-            lookupGuard = 0;
-            return found;
+namespace {
+
+// Changes whenever definitions may have appeared at a node that had none, or
+// a predecessor was added: what a lookup remembered about runs of nodes
+// without definitions holds only within one epoch.
+uint32_t definitionsEpoch = 1;
+
+bool hasDefinitions(const ParserBase* n) { return n->definitions && !n->definitions->empty(); }
+
+bool passThrough(const ParserBase* n) {
+    return !hasDefinitions(n) && n->predecessors && n->predecessors->size() == 1;
+}
+
+}  // namespace
+
+void ParserBase::definitionsAppeared() {
+    if (++definitionsEpoch == 0) ++definitionsEpoch;
+}
+
+// The first node at or above `n` that a lookup must look at: a run of nodes
+// without definitions and with one predecessor each (the parents above a
+// read deep inside an expression, all still being checked) is crossed in one
+// step, and remembered on every node of the run, so reads from a chain of n
+// operators cost O(n) and not O(n^2). Nodes already visited by this lookup
+// (`mark`) end the run, which also ends cycles.
+static ParserBase* skipRun(ParserBase* n, uint32_t mark) {
+    static std::vector<ParserBase*> run;
+    run.clear();
+    while (passThrough(n) && n->lookupMark != mark) {
+        if (n->lookupSkip && n->lookupSkipEpoch == definitionsEpoch) {
+            n = n->lookupSkip;
+            break;
         }
+        n->lookupMark = mark;
+        run.push_back(n);
+        n = *n->predecessors->begin();
     }
-    lookupGuard = 0;
-    return nullptr;
+    for (ParserBase* r : run) {
+        r->lookupSkip = n;
+        r->lookupSkipEpoch = definitionsEpoch;
+    }
+    return n;
+}
+
+// Depth first through the predecessors, in their order, with an explicit
+// stack: predecessor chains are as long as the input is deep. Each lookup has
+// its own mark, so a node reached along several paths (nested loops, shared
+// headers) is searched once and cycles end.
+NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
+    static uint32_t lastLookup = 0;
+    static std::vector<ParserBase*> stack;
+    if (++lastLookup == 0) ++lastLookup;  // 0 is the mark of a node never visited
+    const uint32_t mark = lastLookup;
+    const size_t base = stack.size();
+    stack.push_back(this);
+    NameRecord* found = nullptr;
+    while (stack.size() > base) {
+        ParserBase* n = stack.back();
+        stack.pop_back();
+        if (n->lookupMark == mark) continue;
+        if (n != this) n = skipRun(n, mark);
+        if (n->lookupMark == mark) continue;
+        n->lookupMark = mark;
+        if (n->definitions) {
+            auto it = n->definitions->find(record);
+            if (it != n->definitions->end()) {
+                found = const_cast<NameRecord*>(&*it);
+                break;
+            }
+        }
+        if (!n->predecessors) continue;
+        const NodeSet& preds = *n->predecessors;
+        for (auto p = preds.end(); p != preds.begin();) stack.push_back(*--p);
+    }
+    stack.resize(base);
+    return found;
 }
 
 // Whether the class or one of its ancestors lists an interface ArrayAccess.
@@ -165,14 +226,80 @@ void ParserBase::resolveUses(ParserBase* child) {
     }
 }
 
-void ParserBase::uniteInto(NameSet*& mine, const NameSet* other) {
+namespace {
+
+// `stored` stays in its set; `arriving` is its equal from the other set.
+void meet(NameRecord& stored, const NameRecord& arriving, ParserBase::Join join) {
+    if (join == ParserBase::Join::Sequence)
+        stored.type = arriving.type;
+    else if (stored.type != arriving.type)
+        stored.type = nullptr;
+}
+
+// The type and index depth are not part of the set order, so they may be
+// changed in place.
+NameRecord& inPlace(const NameRecord& r) { return const_cast<NameRecord&>(r); }
+
+void unite(NameSet*& mine, const NameSet* other, ParserBase::Join join) {
     if (!other) return;
     if (!mine) {
         mine = new NameSet(*other);
         return;
     }
     if (mine == other) return;
-    mine->insert(other->begin(), other->end());
+    for (const NameRecord& r : *other) {
+        auto [it, inserted] = mine->insert(r);
+        if (!inserted) meet(inPlace(*it), r, join);
+    }
+}
+
+// Moves the tree nodes over instead of copying records; the larger set is
+// kept, so merging a long sequence of small sets into one stays linear.
+void take(NameSet*& mine, NameSet*& other, ParserBase::Join join) {
+    if (!other) return;
+    if (!mine) {
+        mine = other;
+        other = nullptr;
+        return;
+    }
+    if (mine == other) {
+        other = nullptr;
+        return;
+    }
+    if (other->size() <= mine->size()) {
+        mine->merge(*other);  // what stays behind has an equal in `mine`
+        for (const NameRecord& r : *other) meet(inPlace(*mine->find(r)), r, join);
+        delete other;
+    } else {
+        other->merge(*mine);
+        for (const NameRecord& r : *mine) {
+            NameRecord& kept = inPlace(*other->find(r));
+            NameRecord arriving = kept;
+            kept = r;  // the stored record keeps its place and name
+            meet(kept, arriving, join);
+        }
+        delete mine;
+        mine = other;
+    }
+    other = nullptr;
+}
+
+bool filled(const NameSet* s) { return s && !s->empty(); }
+
+}  // namespace
+
+// Called from outside the folds the set may be anyone's definitions, so a set
+// that fills counts as definitions appearing.
+void ParserBase::uniteInto(NameSet*& mine, const NameSet* other, Join join) {
+    const bool had = filled(mine);
+    unite(mine, other, join);
+    if (!had && filled(mine)) definitionsAppeared();
+}
+
+void ParserBase::takeInto(NameSet*& mine, NameSet*& other, Join join) {
+    const bool had = filled(mine);
+    take(mine, other, join);
+    if (!had && filled(mine)) definitionsAppeared();
 }
 
 void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
@@ -182,47 +309,77 @@ void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
         return;
     }
     if (!mine || mine == other) return;
-    for (auto it = mine->begin(); it != mine->end();)
-        it = other->count(*it) ? std::next(it) : mine->erase(it);
+    for (auto it = mine->begin(); it != mine->end();) {
+        auto match = other->find(*it);
+        if (match == other->end()) {
+            it = mine->erase(it);
+            continue;
+        }
+        meet(inPlace(*it), *match, Join::Alternatives);
+        ++it;
+    }
 }
 
-static void fold(NameSet*& mine, const NameSet* other, bool unite) {
-    if (unite)
-        ParserBase::uniteInto(mine, other);
+// Function declarations (kind 39) and method definitions (kind 32) read
+// their header's and body's sets after folding them.
+bool ParserBase::consumesChildSets() const {
+    if (keepsChildSets) return false;
+    const int k = kind();
+    return k != 39 && k != 32;
+}
+
+void ParserBase::foldSet(NameSet*& mine, NameSet*& childSet, bool uniting, Join join) {
+    const bool had = filled(mine);
+    if (!uniting)
+        intersectInto(mine, childSet);
+    else if (consumesChildSets())
+        take(mine, childSet, join);
     else
-        ParserBase::intersectInto(mine, other);
+        unite(mine, childSet, join);
+    if (&mine == &definitions && !had && filled(mine)) definitionsAppeared();
 }
 
-void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending) {
+void ParserBase::unionDefinitions(const NameSet* s, Join join) { uniteInto(definitions, s, join); }
+
+void ParserBase::takeDefinitions(NameSet*& s, Join join) { takeInto(definitions, s, join); }
+
+void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending, Join defsJoin) {
     if (!child) return;
     resolveUses(child);
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
-    fold(usedNames, child->pendingUses, pending);
+    foldSet(definitions, child->definitions, defs, defsJoin);
+    foldSet(usedNames, child->usedNames, used);
+    foldSet(usedNames, child->pendingUses, pending);
+}
+
+void ParserBase::foldUses(ParserBase* child) {
+    if (!child) return;
+    foldSet(usedNames, child->usedNames, true);
+    foldSet(usedNames, child->pendingUses, true);
 }
 
 void ParserBase::propagateChild(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
-    fold(pendingUses, child->pendingUses, pending);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
+    foldSet(pendingUses, child->pendingUses, pending);
 }
 
 void ParserBase::absorbDeclaration(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
-    fold(definitions, child->pendingUses, pending);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
+    foldSet(definitions, child->pendingUses, pending);
 }
 
 void ParserBase::absorbDefinitionsOnly(ParserBase* child, bool defs, bool used) {
     if (!child) return;
-    fold(definitions, child->definitions, defs);
-    fold(usedNames, child->usedNames, used);
+    foldSet(definitions, child->definitions, defs);
+    foldSet(usedNames, child->usedNames, used);
 }
 
 void ParserBase::addDefinition(const NameRecord& record) {
     if (!definitions) definitions = new NameSet();
+    if (definitions->size() == 0) definitionsAppeared();
     definitions->insert(record);
 }
 
@@ -231,8 +388,6 @@ void ParserBase::addPendingUse(const NameRecord& record) {
     pendingUses->insert(record);
 }
 
-// The type and depth are not part of the set order, so they may be changed
-// in place.
 void ParserBase::setPendingType(Type* type) {
     if (!pendingUses) return;
     for (const NameRecord& r : *pendingUses) const_cast<NameRecord&>(r).type = type;

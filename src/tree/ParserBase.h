@@ -36,7 +36,17 @@ public:
     NameSet* pendingUses = nullptr;
     NodeSet* predecessors = nullptr;
     NodeSet* exits = nullptr;
-    uint8_t lookupGuard = 0;
+    // The number of the last lookup that visited this node (each lookup has
+    // its own number, so a node is visited at most once per lookup).
+    uint32_t lookupMark = 0;
+    // A lookup passes through a node without definitions and with a single
+    // predecessor at no profit: it remembers where such a run of nodes ends,
+    // valid while no definitions appear anywhere (the epoch of the node base).
+    uint32_t lookupSkipEpoch = 0;
+    ParserBase* lookupSkip = nullptr;
+    // Set while a fold must leave the child's sets in place because they are
+    // read again afterwards (see consumesChildSets).
+    uint8_t keepsChildSets = 0;
 
     ParserBase(int32_t firstLine, int32_t firstColumn, int32_t lastLine, int32_t lastColumn);
     ParserBase();
@@ -82,10 +92,19 @@ public:
     // that name).
     Klasa* callAutoload(const std::string& className);
 
+    // How a record met in two sets is kept (see the set primitives).
+    enum class Join { Sequence, Alternatives };
+
     // Name-flow bookkeeping.
     NameRecord* lookupDefinition(const NameRecord& record);
     void resolveUses(ParserBase* child);
-    void absorbChild(ParserBase* child, bool defs, bool used, bool pending);
+    // `defsJoin` says how the child's definitions meet this node's when they
+    // are united: in sequence (the default) or as an alternative path.
+    void absorbChild(ParserBase* child, bool defs, bool used, bool pending,
+                     Join defsJoin = Join::Sequence);
+    // The child's used and pending names go to this node's used names, with
+    // no resolution and nothing added to its definitions.
+    void foldUses(ParserBase* child);
     void absorbDeclaration(ParserBase* child, bool defs, bool used, bool pending);
     void propagateChild(ParserBase* child, bool defs, bool used, bool pending);
     void absorbDefinitionsOnly(ParserBase* child, bool defs, bool used);
@@ -103,10 +122,24 @@ public:
     Start* parseIncludedFile(const std::string& path);
 
     // Set primitives; an absent (null) set reads as empty.
-    static void uniteInto(NameSet*& mine, const NameSet* other);
+    //
+    // How a record met in both sets is kept depends on what the sets stand
+    // for: code that runs in sequence keeps the stored record but takes the
+    // arriving type (the type last assigned); alternative paths, and every
+    // intersection, keep the stored record with an unknown type where the two
+    // types differ.
+    static void uniteInto(NameSet*& mine, const NameSet* other, Join join = Join::Sequence);
     static void intersectInto(NameSet*& mine, const NameSet* other);
-    void unionDefinitions(const NameSet* s) { uniteInto(definitions, s); }
+    // A union that takes the other set over: it is moved when `mine` is
+    // absent, merged node by node otherwise, and is absent afterwards.
+    static void takeInto(NameSet*& mine, NameSet*& other, Join join = Join::Sequence);
+    // Definitions change through these members, the folds and addDefinition,
+    // which keep the lookups' remembered runs current. A node that sets
+    // `definitions` by hand must call definitionsAppeared() afterwards.
+    void unionDefinitions(const NameSet* s, Join join = Join::Sequence);
+    void takeDefinitions(NameSet*& s, Join join = Join::Sequence);
     void intersectDefinitions(const NameSet* s) { intersectInto(definitions, s); }
+    static void definitionsAppeared();
     void unionUsedNames(const NameSet* s) { uniteInto(usedNames, s); }
     void intersectUsedNames(const NameSet* s) { intersectInto(usedNames, s); }
     void unionPendingUses(const NameSet* s) { uniteInto(pendingUses, s); }
@@ -119,6 +152,16 @@ public:
     void sequenceFlow(const std::vector<ParserBase*>& items);
 
 protected:
+    // Whether a union fold may take the child's sets over instead of copying
+    // them: true unless a fold of this node reads them again afterwards (the
+    // end-of-body checks of functions and methods read their body's sets,
+    // and `keepsChildSets` marks the other cases). Without it every level of
+    // a chain would hold a copy of everything below it.
+    bool consumesChildSets() const;
+    // A union or intersection of one of this node's sets with a child's set,
+    // taking the child's set over where that is allowed.
+    void foldSet(NameSet*& mine, NameSet*& childSet, bool unite, Join join = Join::Sequence);
+
     // The adoption steps of the first pass for one child (null: nothing).
     void linkChild(ParserBase* child);
     // Second pass for one child: check it, then absorb its names.

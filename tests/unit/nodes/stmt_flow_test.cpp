@@ -175,17 +175,45 @@ TEST(StmtFlow, SwitchWithoutDefaultHasAPathPastAllLabels) {
     EXPECT_EQ(leafOwners(sw2.flow), (Owners{withDefault}));
 }
 
-TEST(StmtFlow, TryOffersTheCatchesAndASkippingPath) {
+TEST(StmtFlow, TryGoesOnAfterTheBodyOrACatchAndLeavesNoEmptyEnd) {
     auto* inBody = new Probe(1);
     auto* tryNode = tryWith(statements({inBody}), statements({new Probe(2)}));
     analyse(tryNode);
     EXPECT_EQ(tryNode->flow->owner, inBody);
-    EXPECT_EQ(leafOwners(tryNode->flow), (Owners{tryNode->catches, nullptr}));
+    EXPECT_EQ(leafOwners(tryNode->flow), (Owners{tryNode->catches}));
+    delete tryNode;
+
+    // try { $r = f(); return $r; } catch (E $e) { return null; }: both
+    // returns end the graph; the catch is entered before the body's return.
+    auto* assign = new Probe(1);
+    auto* bodyReturn = ret(1);
+    auto* catchReturn = ret(2);
+    tryNode = tryWith(statements({assign, bodyReturn}), statements({catchReturn}));
+    analyse(tryNode);
+    EXPECT_EQ(leafOwners(tryNode->flow), (Owners{bodyReturn, catchReturn}));
     delete tryNode;
 
     TryKomanda emptyTry("try", at(1), "{", at(1), nullptr, "}", at(1), nullptr);
     analyse(&emptyTry);
     EXPECT_EQ(leafOwners(emptyTry.flow), (Owners{nullptr}));
+}
+
+// try { return g(); } catch (A $a) {} catch (B $b) {}: nothing can take the
+// catches (the body is one closed state), and the first catch is already
+// chained to the second. Neither may be freed, so both stay whole.
+TEST(StmtFlow, RefusedCatchesAreLeftAlone) {
+    auto* bodyReturn = ret(1);
+    auto* first = new Catch("catch", at(2), "(", at(2), new Probe(2), new Probe(2), ")", at(2), "{",
+                            at(2), nullptr, "}", at(2));
+    auto* second = new Catch("catch", at(3), "(", at(3), new Probe(3), new Probe(3), ")", at(3), "{",
+                             at(3), nullptr, "}", at(3));
+    auto* catches = new ListaCatchova(new ListaCatchova(first), second);
+    TryKomanda node("try", at(1), "{", at(1), statements({bodyReturn}), "}", at(1), catches);
+    analyse(&node);
+    EXPECT_EQ(leafOwners(node.flow), (Owners{bodyReturn}));
+    std::set<ParserBase*> chained = reachableOwners(first->flowState());
+    EXPECT_EQ(chained.count(second), 1u);
+    EXPECT_EQ(chained.count(catches), 1u);
 }
 
 TEST(StmtFlow, ThrowClosesItsPathOnlyOutsideATry) {
