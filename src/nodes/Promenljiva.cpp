@@ -61,15 +61,22 @@ void Promenljiva::link() {
 
 void Promenljiva::check() {
     checkAndAbsorb(callBase);
+    // The object variable's read, taken before the fold takes the sets over.
+    NameRecord objectRead;
+    bool haveRead = false;
     if (variableBase) {
         variableBase->check();
+        if (variableBase->pendingUses && variableBase->pendingUses->size() == 1) {
+            objectRead = *variableBase->pendingUses->begin();
+            haveRead = true;
+        }
         if (chain)
             absorbChild(variableBase, true, true, true);
         else
             propagateChild(variableBase, true, true, true);
     }
     checkAndAbsorb(chain);
-    checkFirstMember();
+    checkFirstMember(haveRead ? &objectRead : nullptr);
 }
 
 // The name of a plain member step ("->name", "->name[...]").
@@ -88,7 +95,7 @@ static bool admitsAnyProperty(const Klasa* k) {
 
 // Only the first step is checked, against the class of the value last
 // assigned to the object variable on every path that reaches here.
-void Promenljiva::checkFirstMember() {
+void Promenljiva::checkFirstMember(const NameRecord* objectRead) {
     if (!variableBase || !chain) return;
     auto* steps = dynamic_cast<AtributiVarijable*>(chain);
     auto* first = steps && !steps->items.empty() ? dynamic_cast<AtributVarijable*>(steps->items.front()) : nullptr;
@@ -96,8 +103,8 @@ void Promenljiva::checkFirstMember() {
         semanticList().push_back(new greske::InternaGreska("Promenljiva", 44, fileName, location.firstLine));
         return;
     }
-    if (!variableBase->pendingUses || variableBase->pendingUses->size() != 1) return;
-    NameRecord* definition = lookupDefinition(*variableBase->pendingUses->begin());
+    if (!objectRead) return;
+    NameRecord* definition = lookupDefinition(*objectRead);
     if (!definition || !definition->type) return;
     auto* attribute = dynamic_cast<AtributObjekta*>(first->attribute);
     if (!attribute || attribute->dynamicName) return;

@@ -25,7 +25,7 @@ public:
     void collectChildren(std::vector<ParserBase*>& out) override;
 
 private:
-    void checkFirstMember();
+    void checkFirstMember(const NameRecord* objectRead);
 };
 
 }  // namespace php
