@@ -45,6 +45,13 @@ void TryKomanda::computeFlow() {
     flow = flowrules::flowOrEmpty(body);
     if (!catches) return;
     const FlowSet leaves = flow->leafSet();
+    // A body that is one closed state (`return f();`) refuses successors:
+    // an empty entry state in front of it carries the catches instead.
+    if (flow->closed) {
+        auto* entry = new FlowState();
+        entry->attach(flow);
+        flow = entry;
+    }
     std::vector<ParserBase*> items;
     catches->collectChildren(items);
     for (ParserBase* c : items) {
