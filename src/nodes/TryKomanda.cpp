@@ -31,12 +31,13 @@ void TryKomanda::check() {
 
 Value TryKomanda::evaluate() { return Value(); }
 
-// Each catch hangs off the body's leaves, and off the body's first state too:
-// an exception may skip the whole body. So control that ends the body or a
-// catch goes on after the statement, and no empty state of the statement's
-// own is left as a final node. A catch graph that no state takes is left
-// alone, never destroyed: the catch list has already chained it to the next
-// catch, which may be attached elsewhere.
+// Each catch hangs off the body's leaves; a state of the try's own, attached
+// at the body's first state, is the path on which an exception skips the
+// body, so code after the statement stays reachable. That state is owned by
+// this node and is never a final node of a function (the return check
+// passes over it). A catch graph that no leaf takes is left alone, never
+// destroyed: the catch list has already chained it to the next catch, which
+// may be attached elsewhere.
 void TryKomanda::computeFlow() {
     if (!body) {
         flow = new FlowState();
@@ -45,20 +46,14 @@ void TryKomanda::computeFlow() {
     flow = flowrules::flowOrEmpty(body);
     if (!catches) return;
     const FlowSet leaves = flow->leafSet();
-    // A body that is one closed state (`return f();`) refuses successors:
-    // an empty entry state in front of it carries the catches instead.
-    if (flow->closed) {
-        auto* entry = new FlowState();
-        entry->attach(flow);
-        flow = entry;
-    }
+    // A body of one state is its own first state and leaf: nothing to skip.
+    if (flow->successors) flow->attach(new FlowState(this));
     std::vector<ParserBase*> items;
     catches->collectChildren(items);
     for (ParserBase* c : items) {
         FlowState* handler = c->flowState();
         if (!handler) continue;
         for (FlowState* leaf : leaves) leaf->attach(handler);
-        if (!leaves.count(flow)) flow->attach(handler);
     }
 }
 

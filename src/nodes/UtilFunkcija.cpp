@@ -27,7 +27,7 @@ void UtilFunkcija::applyVariadic() {
 
 namespace {
 
-enum Kind { kExit = 59, kReturn = 165, kThrow = 183 };
+enum Kind { kExit = 59, kReturn = 165, kThrow = 183, kTry = 185 };
 
 // A path that ends here leaves the function without falling off its end:
 // exit, throw, and a statement that is a call of die ("die" is no keyword).
@@ -61,6 +61,8 @@ void UtilFunkcija::checkReturns() {
         // it, such as the missing else of an if: control falls through.
         for (FlowState* leaf : leaves) {
             ParserBase* n = leaf->owner;
+            // A try's own state stands for an exception skipping its body.
+            if (n && n->kind() == kTry) continue;
             if (!n || (n->kind() != kReturn && !endsExecution(n))) {
                 conflict = true;
                 break;
