@@ -72,6 +72,7 @@ protected:
 
     static Funkcija* method(Klasa& k, const char* name, int32_t access) {
         auto* f = new Funkcija(name, "m.php", 2);
+        f->signature = new FunctionSignature();  // implemented, no parameters
         f->access = access;
         k.members->addFunction(name, f);
         return f;
