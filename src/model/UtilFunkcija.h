@@ -20,6 +20,11 @@ public:
     std::set<ParserBase*> returns;   // return statements of this body
 
     virtual ~UtilFunkcija() = default;
+
+    // At the end of the body's check: reports every variable of the
+    // function's own scope that is defined (a parameter included) and never
+    // used, except "this" in a method. Nothing in definitions mode.
+    void reportUnusedVariables(bool isMethod);
 };
 
 }  // namespace php

@@ -24,8 +24,16 @@ void StaticDeklarator::link() {
     linkChild(initialValue);
 }
 
+// "static $n = 0;" defines $n; "static $n;" leaves it undefined, and its
+// read here is dropped so it is not reported either.
 void StaticDeklarator::check() {
-    checkAndAbsorb(variable);
+    if (variable) {
+        variable->check();
+        if (initialValue)
+            absorbDeclaration(variable, true, true, true);
+        else
+            absorbDefinitionsOnly(variable, true, true);
+    }
     checkAndAbsorb(initialValue);
 }
 
