@@ -24,15 +24,13 @@ void StaticDeklarator::link() {
     linkChild(initialValue);
 }
 
-// "static $n = 0;" defines $n; "static $n;" leaves it undefined, and its
-// read here is dropped so it is not reported either.
+// Both "static $n = 0;" and "static $n;" define $n: PHP gives a static
+// without initialiser the value null, and a later read of it must not be
+// taken for a read of a file global of that name (a missing "global").
 void StaticDeklarator::check() {
     if (variable) {
         variable->check();
-        if (initialValue)
-            absorbDeclaration(variable, true, true, true);
-        else
-            absorbDefinitionsOnly(variable, true, true);
+        absorbDeclaration(variable, true, true, true);
     }
     checkAndAbsorb(initialValue);
 }
