@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "diagnostics/Greska.h"
+#include "diagnostics/NeupotrebljenaPromenljiva.h"
 #include "driver/RunState.h"
 #include "model/Funkcija.h"
 #include "model/Klasa.h"
@@ -156,6 +157,84 @@ TEST_F(ResolveReads, ReadWithoutDefinitionInsideAFunction) {
     fileLevel.resolveUses(&readsAtFileLevel);
     ASSERT_EQ(semanticList().size(), 3u);
     EXPECT_EQ(semanticList()[2]->render(), "");
+}
+
+}  // namespace
+
+namespace {
+
+// A body whose subtree holds definitions at two depths.
+class Tree : public Leaf {
+public:
+    std::vector<ParserBase*> kids;
+    void collectChildren(std::vector<ParserBase*>& out) override { out.insert(out.end(), kids.begin(), kids.end()); }
+};
+
+class UnusedVariables : public ::testing::Test {
+protected:
+    FunctionBody function;
+    Leaf header{2};
+    Tree body;
+    Tree statement;
+    Leaf nested{5};
+    SymbolTable other;
+    bool savedMode = false;
+
+    void SetUp() override {
+        savedMode = runState()->definitionsMode;
+        runState()->definitionsMode = false;
+        function.header = &header;
+        function.body = &body;
+        body.kids.push_back(&statement);
+        statement.kids.push_back(&nested);
+    }
+    void TearDown() override {
+        runState()->definitionsMode = savedMode;
+        for (Greska* g : semanticList()) delete g;
+        semanticList().clear();
+    }
+    NameRecord local(const char* name, int line) {
+        return NameRecord(function.function->scope, name, "f.php", line, 0);
+    }
+    std::vector<std::string> reported(bool isMethod) {
+        function.reportUnusedVariables(isMethod);
+        std::vector<std::string> out;
+        for (Greska* g : semanticList()) {
+            auto* u = dynamic_cast<greske::NeupotrebljenaPromenljiva*>(g);
+            if (u && u->render().empty()) out.push_back(u->name + "@" + std::to_string(u->line));
+        }
+        return out;
+    }
+};
+
+TEST_F(UnusedVariables, DefinedNeverUsedNamesOfTheOwnScope) {
+    header.addDefinition(local("param", 2));
+    header.addDefinition(local("this", 2));
+    header.addDefinition(local("usedParam", 2));
+    nested.addDefinition(local("param", 5));  // reassigned in the body: reported at the parameter
+    nested.addDefinition(local("deep", 5));
+    statement.addDefinition(local("read", 4));
+    statement.addDefinition(NameRecord(&other, "elsewhere", "f.php", 4, 0));
+    statement.addDefinition(NameRecord(function.function->scope, "CONST", "f.php", 4, 1));
+    body.addDefinition(local("read", 4));
+    NameRecord used = local("read", 6);
+    body.usedNames = new NameSet{used, local("usedParam", 7)};
+
+    EXPECT_EQ(reported(false), (std::vector<std::string>{"deep@5", "param@2", "this@2"}));
+    for (Greska* g : semanticList()) delete g;
+    semanticList().clear();
+    EXPECT_EQ(reported(true), (std::vector<std::string>{"deep@5", "param@2"}));
+}
+
+TEST_F(UnusedVariables, NothingWithoutBodyOrInDefinitionsMode) {
+    nested.addDefinition(local("x", 5));
+    runState()->definitionsMode = true;
+    EXPECT_TRUE(reported(false).empty());
+    runState()->definitionsMode = false;
+    function.body = nullptr;
+    EXPECT_TRUE(reported(false).empty());
+    function.body = &body;
+    EXPECT_EQ(reported(false), std::vector<std::string>{"x@5"});
 }
 
 }  // namespace
