@@ -30,7 +30,9 @@ public:
     std::string functionName() const;
     // Reports a body that returns a value on some paths and not on others.
     void checkReturns();
-    // Reports the variables of the function's scope that are set and never read.
+    // At the end of the body's check: reports every variable of the
+    // function's own scope that is defined (a parameter included) and never
+    // used, except "this" in a method. Nothing in definitions mode.
     void reportUnusedVariables(bool isMethod);
     // The body reads its arguments dynamically: its calls are not checked.
     void markVariadic();

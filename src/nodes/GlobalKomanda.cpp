@@ -13,7 +13,13 @@ GlobalKomanda::~GlobalKomanda() { delete variables; }
 
 void GlobalKomanda::link() { linkChild(variables); }
 
-void GlobalKomanda::check() { checkAndAbsorb(variables); }
+// The listed names become defined in the function's scope, unresolved: a
+// global is never reported as uninitialised.
+void GlobalKomanda::check() {
+    if (!variables) return;
+    variables->check();
+    absorbDeclaration(variables, true, true, true);
+}
 
 Value GlobalKomanda::evaluate() { return Value(); }
 

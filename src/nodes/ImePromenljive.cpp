@@ -1,6 +1,7 @@
 #include "nodes/ImePromenljive.h"
 
 #include "nodes/Identifikator.h"
+#include "nodes/Varijabla.h"
 
 namespace php {
 
@@ -15,9 +16,12 @@ ImePromenljive::~ImePromenljive() { delete inner; }
 
 void ImePromenljive::link() { linkChild(inner); }
 
-// The read of `name` (its scope entry and pending record) is added with the
-// variable analysis.
-void ImePromenljive::check() { checkAndAbsorb(inner); }
+// A plain name is a read of that variable; the braced form "${expr}" reads
+// only what its expression reads.
+void ImePromenljive::check() {
+    checkAndAbsorb(inner);
+    if (!name.empty()) Varijabla::recordRead(this, name);
+}
 
 Value ImePromenljive::evaluate() { return Value(); }
 

@@ -1,5 +1,9 @@
 #include "nodes/IndeksniPristup.h"
 
+#include "diagnostics/FaliGlobal.h"
+#include "diagnostics/NedeklarisanaPromenljiva.h"
+#include "model/SymbolTable.h"
+#include "nodes/ImePromenljive.h"
 #include "tree/FlowState.h"
 
 namespace php {
@@ -47,8 +51,40 @@ void IndeksniPristup::check() {
     for (ParserBase* item : items) checkAndAbsorb(item);
 }
 
-// Reading the indexed element comes with the variable analysis.
-Value IndeksniPristup::evaluate() { return Value(); }
+Value* IndeksniPristup::storedVariable(ParserBase* at, const std::string& name) {
+    if (Value* builtin = globalBuiltinScope()->findVariable(name)) return builtin;
+    SymbolTable* scope = at->enclosingScope();
+    if (!scope) return nullptr;
+    if (Value* stored = scope->findVariable(name)) return stored;
+    SymbolTable* root = at->rootScope();
+    if (root && root != scope && root->findVariable(name))
+        semanticList().push_back(new greske::FaliGlobal(name, at->fileName, at->location.firstLine));
+    else
+        semanticList().push_back(new greske::NedeklarisanaPromenljiva(at->fileName, at->location.firstLine));
+    auto* fresh = new Value(at->fileName, at->location.firstLine);
+    scope->addVariable(name, fresh);
+    return fresh;
+}
+
+// The braced form "${expr}" names no variable of its own: its value is
+// unknown. Elements are read from a copy, so evaluating never changes the
+// stored variable; only a known array with a known key yields an element.
+Value IndeksniPristup::evaluate() {
+    auto* name = dynamic_cast<ImePromenljive*>(variable);
+    if (!name || name->name.empty()) return Value();
+    Value* stored = storedVariable(this, name->name);
+    if (!stored) return Value();
+    Value current = *stored;
+    for (ParserBase* item : items) {
+        if (!item) return Value();
+        Value key = item->evaluate();
+        if (!key.isComputable() || !current.isComputable() || !current.type->isArray()) return Value();
+        Value* element = current.element(key, true);
+        Value next = *element;
+        current = std::move(next);
+    }
+    return current;
+}
 
 static void offerOrDestroy(FlowState* graph, FlowState* s) {
     if (!graph->absorb(s)) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include "tree/ParserBase.h"
@@ -25,6 +26,12 @@ public:
     int kind() const override { return 78; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
+
+    // The stored Value of variable `name` as seen from `at`: a built-in
+    // global, else the enclosing scope's entry. A name the scope does not
+    // know is reported (a missing "global" when the file has it, else an
+    // undeclared variable) and entered there.
+    static Value* storedVariable(ParserBase* at, const std::string& name);
 };
 
 }  // namespace php

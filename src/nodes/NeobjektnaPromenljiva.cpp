@@ -1,5 +1,8 @@
 #include "nodes/NeobjektnaPromenljiva.h"
 
+#include "diagnostics/FaliGlobal.h"
+#include "diagnostics/NedeklarisanaPromenljiva.h"
+#include "model/SymbolTable.h"
 #include "nodes/ImePromenljive.h"
 #include "nodes/IndeksniPristup.h"
 #include "nodes/ListaDolara.h"
@@ -26,8 +29,31 @@ void NeobjektnaPromenljiva::check() {
     propagateChild(inner, true, true, true);
 }
 
-// Following the chain of variable names comes with the variable analysis.
-Value NeobjektnaPromenljiva::evaluate() { return Value(); }
+// Each further "$" takes the current value's text as the next variable's
+// name. A name is followed only when the value is known: an unknown value
+// names nothing that could be reported. A built-in global is visible from
+// everywhere; a name only the file has is a missing "global".
+Value NeobjektnaPromenljiva::evaluate() {
+    Value current = inner ? inner->evaluate() : Value();
+    for (int32_t i = 1; i < dollarCount; ++i) {
+        if (!current.isComputable()) return Value();
+        const std::string name = current.asString();
+        Value* stored = globalBuiltinScope()->findVariable(name);
+        SymbolTable* scope = enclosingScope();
+        if (!stored && scope) stored = scope->findVariable(name);
+        if (!stored) {
+            SymbolTable* root = rootScope();
+            if (root && root != scope && root->findVariable(name))
+                semanticList().push_back(new greske::FaliGlobal(name, fileName, location.firstLine));
+            else
+                semanticList().push_back(new greske::NedeklarisanaPromenljiva(fileName, location.firstLine));
+            return Value();
+        }
+        Value next = *stored;
+        current = std::move(next);
+    }
+    return current;
+}
 
 // Only a plain "$name" has a static value.
 Value NeobjektnaPromenljiva::staticValue() {

@@ -24,8 +24,14 @@ void StaticDeklarator::link() {
     linkChild(initialValue);
 }
 
+// Both "static $n = 0;" and "static $n;" define $n: PHP gives a static
+// without initialiser the value null, and a later read of it must not be
+// taken for a read of a file global of that name (a missing "global").
 void StaticDeklarator::check() {
-    checkAndAbsorb(variable);
+    if (variable) {
+        variable->check();
+        absorbDeclaration(variable, true, true, true);
+    }
     checkAndAbsorb(initialValue);
 }
 

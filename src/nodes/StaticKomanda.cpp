@@ -13,7 +13,11 @@ StaticKomanda::~StaticKomanda() { delete declarators; }
 
 void StaticKomanda::link() { linkChild(declarators); }
 
-void StaticKomanda::check() { checkAndAbsorb(declarators); }
+void StaticKomanda::check() {
+    if (!declarators) return;
+    declarators->check();
+    absorbDeclaration(declarators, true, true, true);
+}
 
 Value StaticKomanda::evaluate() { return Value(); }
 

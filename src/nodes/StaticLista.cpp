@@ -31,8 +31,10 @@ void StaticLista::link() {
     linkItems(items);
 }
 
+// The declarators' names stay pending for the static statement above.
 void StaticLista::check() {
-    checkItems(items);
+    for (ParserBase* item : items) item->check();
+    for (ParserBase* item : items) propagateChild(item, true, true, true);
 }
 
 Value StaticLista::evaluate() { return Value(); }

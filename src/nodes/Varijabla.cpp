@@ -1,5 +1,7 @@
 #include "nodes/Varijabla.h"
 
+#include "diagnostics/FaliGlobal.h"
+#include "driver/RunState.h"
 #include "model/SymbolTable.h"
 #include "nodes/Identifikator.h"
 
@@ -23,13 +25,48 @@ Value Varijabla::staticValueOf(ParserBase* at, const std::string& name) {
     return result;
 }
 
+SymbolTable* Varijabla::scopeFor(ParserBase* at, const std::string& name) {
+    SymbolTable* builtins = globalBuiltinScope();
+    if (builtins->findVariable(name)) return builtins;
+    SymbolTable* scope = at->enclosingScope();
+    if (scope && !scope->findVariable(name))
+        scope->addVariable(name, new Value(at->fileName, at->location.firstLine));
+    return scope;
+}
+
+void Varijabla::recordRead(ParserBase* at, const std::string& name) {
+    SymbolTable* scope = scopeFor(at, name);
+    at->addPendingUse(NameRecord(scope, name, at->fileName, at->location.firstLine, 0));
+}
+
 void Varijabla::link() {}
 
-// The name record of the read is added with the variable analysis.
-void Varijabla::check() {}
+// A declaration position reads its name like any occurrence; the node above
+// (parameter list, static declarator, catch) turns the read into a definition.
+void Varijabla::check() {
+    if (!name.empty()) recordRead(this, name);
+}
 
-// Reading the variable from its scope comes with the variable analysis.
-Value Varijabla::evaluate() { return Value(); }
+// A name met here for the first time (evaluated before any check saw it) is
+// entered where later occurrences will find it.
+Value Varijabla::evaluate() {
+    Value result(fileName, location.firstLine);
+    if (Value* builtin = globalBuiltinScope()->findVariable(name)) {
+        result.assignContent(*builtin);
+        return result;
+    }
+    SymbolTable* scope = enclosingScope();
+    if (Value* stored = scope ? scope->findVariable(name) : nullptr) {
+        result.assignContent(*stored);
+        return result;
+    }
+    SymbolTable* root = rootScope();
+    if (root && root != scope && root->findVariable(name))
+        semanticList().push_back(new greske::FaliGlobal(name, fileName, location.firstLine));
+    SymbolTable* target = runState()->definitionsMode ? globalBuiltinScope() : scope;
+    if (target && !target->findVariable(name)) target->addVariable(name, new Value(result));
+    return result;
+}
 
 Value Varijabla::staticValue() { return staticValueOf(this, name); }
 

@@ -19,6 +19,12 @@ public:
     // The variable's Value in the scope of `at`, converted to the type of
     // its reaching definition.
     static Value staticValueOf(ParserBase* at, const std::string& name);
+    // The scope `name` lives in, seen from `at`: the global built-in scope
+    // for a built-in global, else `at`'s enclosing scope, where the name is
+    // entered (placed at `at`) on its first occurrence.
+    static SymbolTable* scopeFor(ParserBase* at, const std::string& name);
+    // Adds the pending read of `name` at `at` (a record in `scopeFor`).
+    static void recordRead(ParserBase* at, const std::string& name);
 
     void link() override;
     void check() override;

@@ -192,32 +192,30 @@ NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
 // Whether the class or one of its ancestors lists an interface ArrayAccess.
 static bool implementsArrayAccess(const Klasa* k) { return k->listsInterfaceNamed("ArrayAccess"); }
 
+// Whether a read indexed `use.indexDepth` times fits the type of the
+// definition that reaches it. An unknown type and NULL (the usual value
+// before an array is assigned on some path) are not reported.
+static bool indexable(const NameRecord& use, Type* t) {
+    if (!t || t == arrayType() || t->isNull()) return true;
+    if (t->isObject()) return implementsArrayAccess(static_cast<Klasa*>(t));
+    return t == stringType() && use.indexDepth <= 1;
+}
+
+// Reports never touch the child's set, so it is walked in place.
 void ParserBase::resolveUses(ParserBase* child) {
     if (!child || !child->pendingUses) return;
-    // Reports may add definitions to this node; iterate over a snapshot.
-    const NameSet uses = *child->pendingUses;
-    for (const NameRecord& use : uses) {
-        NameRecord* def = lookupDefinition(use);
-        if (def) {
-            if (use.indexDepth == 0) continue;
-            Type* t = def->type;
-            if (!t || t == arrayType()) continue;
-            bool bad;
-            if (t->isObject())
-                bad = !implementsArrayAccess(static_cast<Klasa*>(t));
-            else
-                bad = t != stringType() || use.indexDepth > 1;
-            if (bad) semanticList().push_back(new greske::NijeNiz(use.name, fileName, location.firstLine));
+    for (const NameRecord& use : *child->pendingUses) {
+        if (NameRecord* def = lookupDefinition(use)) {
+            if (use.indexDepth != 0 && !indexable(use, def->type))
+                semanticList().push_back(new greske::NijeNiz(use.name, fileName, location.firstLine));
             continue;
         }
         if (use.scope == globalBuiltinScope()) continue;
         if (use.kind == 1) {
             semanticList().push_back(new greske::NedefinisanaKonstanta(use.name, use.file, use.line));
-        } else if (enclosingScope() == rootScope()) {
-            semanticList().push_back(new greske::NeinicijalizovanaPromenljiva(use.name, use.file, use.line));
         } else {
             SymbolTable* root = rootScope();
-            if (root && root->findVariable(use.name))
+            if (enclosingScope() != root && root && root->findVariable(use.name))
                 semanticList().push_back(new greske::FaliGlobal(use.name, use.file, use.line));
             else
                 semanticList().push_back(new greske::NeinicijalizovanaPromenljiva(use.name, use.file, use.line));
