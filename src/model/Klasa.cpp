@@ -94,10 +94,19 @@ bool Klasa::derivesFrom(const Klasa* ancestor) const {
 
 bool Klasa::listsInterfaceNamed(const std::string& interfaceName) const {
     const std::string wanted = toLower(interfaceName);
-    std::set<const Klasa*> seen;
-    for (const Klasa* k = this; k && seen.insert(k).second; k = k->parent)
-        for (const Klasa* i : k->interfaces)
-            if (toLower(i->typeName) == wanted) return true;
+    std::set<const Klasa*> classes, seen;
+    std::vector<const Klasa*> pending;
+    for (const Klasa* k = this; k && classes.insert(k).second; k = k->parent)
+        pending.insert(pending.end(), k->interfaces.begin(), k->interfaces.end());
+    // An interface that extends the wanted one counts: its implementors are
+    // instances of the wanted interface too.
+    while (!pending.empty()) {
+        const Klasa* i = pending.back();
+        pending.pop_back();
+        if (!i || !seen.insert(i).second) continue;
+        if (toLower(i->typeName) == wanted) return true;
+        pending.insert(pending.end(), i->interfaces.begin(), i->interfaces.end());
+    }
     return false;
 }
 

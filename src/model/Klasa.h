@@ -70,7 +70,7 @@ public:
     // True when `ancestor` is a proper ancestor through the parent chain.
     bool derivesFrom(const Klasa* ancestor) const;
     // True when this class or a class up its parent chain lists an
-    // interface of that name (compared ignoring case).
+    // interface of that name, or one extending it (compared ignoring case).
     bool listsInterfaceNamed(const std::string& interfaceName) const;
     // A class constant of this class, else of its parent chain, else of the
     // interfaces those list and the interfaces these extend; null if none.

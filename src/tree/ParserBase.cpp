@@ -73,8 +73,42 @@ void ParserBase::addExitNodes(const NodeSet* nodes) {
     for (ParserBase* n : *nodes) addExitNode(n);
 }
 
+// A function or method body, a class or interface declaration (told by kind
+// too, before its class exists) or a file root.
+bool ParserBase::canOwnScope() const {
+    auto* self = const_cast<ParserBase*>(this);
+    const int k = kind();
+    return k == 40 || k == 41 || dynamic_cast<UtilFunkcija*>(self) || dynamic_cast<Start*>(self) ||
+           self->declaredClass();
+}
+
+// Parents are set before anything asks (link sets them top-down), and a node
+// is never moved under another scope once linked, so the answer is kept on
+// every node of the walk.
+ParserBase* ParserBase::scopeAncestor() {
+    if (scopeAnchor) return scopeAnchor;
+    static std::vector<ParserBase*> path;
+    path.clear();
+    ParserBase* found = nullptr;
+    for (ParserBase* n = this; n->parent; n = n->parent) {
+        path.push_back(n);
+        ParserBase* p = n->parent;
+        if (p->canOwnScope()) {
+            found = p;
+            break;
+        }
+        if (p->scopeAnchor) {
+            found = p->scopeAnchor;
+            break;
+        }
+    }
+    if (found)
+        for (ParserBase* n : path) n->scopeAnchor = found;
+    return found;
+}
+
 SymbolTable* ParserBase::enclosingScope() {
-    for (ParserBase* n = this; n; n = n->parent) {
+    for (ParserBase* n = this; n; n = n->scopeAncestor()) {
         if (auto* body = dynamic_cast<UtilFunkcija*>(n)) {
             if (body->function) return body->function->scope;
         } else if (Klasa* k = n->declaredClass()) {
@@ -90,7 +124,7 @@ Klasa* ParserBase::declaredClass() { return nullptr; }
 
 SymbolTable* ParserBase::rootScope() {
     ParserBase* n = this;
-    while (n->parent) n = n->parent;
+    while (ParserBase* up = n->scopeAncestor()) n = up;
     auto* start = dynamic_cast<Start*>(n);
     return start ? start->scope : nullptr;
 }
@@ -98,7 +132,7 @@ SymbolTable* ParserBase::rootScope() {
 // The two declaration classes are told by their kind numbers (interface 40,
 // class 41): the node base is built before, and without, the node classes.
 ParserBase* ParserBase::enclosingTypeDeclaration() {
-    for (ParserBase* n = this; n; n = n->parent) {
+    for (ParserBase* n = this; n; n = n->scopeAncestor()) {
         if (dynamic_cast<Start*>(n)) return nullptr;
         if (n->kind() == 40 || n->kind() == 41) return n;
     }
@@ -106,7 +140,7 @@ ParserBase* ParserBase::enclosingTypeDeclaration() {
 }
 
 UtilFunkcija* ParserBase::enclosingFunctionBody() {
-    for (ParserBase* n = this; n; n = n->parent)
+    for (ParserBase* n = this; n; n = n->scopeAncestor())
         if (auto* body = dynamic_cast<UtilFunkcija*>(n)) return body;
     return nullptr;
 }

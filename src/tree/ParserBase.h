@@ -47,6 +47,11 @@ public:
     // Set while a fold must leave the child's sets in place because they are
     // read again afterwards (see consumesChildSets).
     uint8_t keepsChildSets = 0;
+    // The nearest proper ancestor that can own a scope (a function, method,
+    // class or interface declaration, or a file root), found once and kept:
+    // the scope walks would otherwise climb every level of a deep tree for
+    // every name in it.
+    ParserBase* scopeAnchor = nullptr;
 
     ParserBase(int32_t firstLine, int32_t firstColumn, int32_t lastLine, int32_t lastColumn);
     ParserBase();
@@ -82,6 +87,8 @@ public:
     virtual Klasa* declaredClass();
 
     // Tree navigation.
+    bool canOwnScope() const;
+    ParserBase* scopeAncestor();
     SymbolTable* rootScope();
     ParserBase* enclosingTypeDeclaration();
     UtilFunkcija* enclosingFunctionBody();
