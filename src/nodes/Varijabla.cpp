@@ -3,7 +3,9 @@
 #include "diagnostics/FaliGlobal.h"
 #include "driver/RunState.h"
 #include "model/SymbolTable.h"
+#include "model/UtilFunkcija.h"
 #include "nodes/Identifikator.h"
+#include "tree/Start.h"
 
 namespace php {
 
@@ -25,10 +27,40 @@ Value Varijabla::staticValueOf(ParserBase* at, const std::string& name) {
     return result;
 }
 
+// The nodes that enclosingScope() stops at: a function or method body with
+// its function, a class or interface declaration with its class, a file root.
+static bool ownsScope(ParserBase* n) {
+    if (auto* body = dynamic_cast<UtilFunkcija*>(n)) return body->function != nullptr;
+    return n->declaredClass() != nullptr || dynamic_cast<Start*>(n) != nullptr;
+}
+
+// Asked once per read, enclosingScope() would cost the node's depth each
+// time: n reads in a chain of n operators, O(n^2). Scopes are fixed once the
+// tree is linked, so the answer is kept in the nodes walked through; an owner
+// answers for itself.
+SymbolTable* Varijabla::enclosingScopeOfRead(ParserBase* at) {
+    std::vector<ParserBase*> walked;
+    SymbolTable* scope = nullptr;
+    for (ParserBase* n = at; n; n = n->parent) {
+        if (n->readScope) {
+            scope = n->readScope;
+            break;
+        }
+        if (ownsScope(n)) {
+            scope = n->enclosingScope();
+            break;
+        }
+        walked.push_back(n);
+    }
+    if (scope)
+        for (ParserBase* n : walked) n->readScope = scope;
+    return scope;
+}
+
 SymbolTable* Varijabla::scopeFor(ParserBase* at, const std::string& name) {
     SymbolTable* builtins = globalBuiltinScope();
     if (builtins->findVariable(name)) return builtins;
-    SymbolTable* scope = at->enclosingScope();
+    SymbolTable* scope = enclosingScopeOfRead(at);
     if (scope && !scope->findVariable(name))
         scope->addVariable(name, new Value(at->fileName, at->location.firstLine));
     return scope;

@@ -36,6 +36,9 @@ public:
     NodeSet* predecessors = nullptr;
     NodeSet* exits = nullptr;
     uint8_t lookupGuard = 0;
+    // The scope that variable reads at this node live in, remembered by the
+    // variable analysis during check (null until asked).
+    SymbolTable* readScope = nullptr;
 
     ParserBase(int32_t firstLine, int32_t firstColumn, int32_t lastLine, int32_t lastColumn);
     ParserBase();
