@@ -3,7 +3,9 @@
 #include "diagnostics/FaliGlobal.h"
 #include "driver/RunState.h"
 #include "model/SymbolTable.h"
+#include "model/UtilFunkcija.h"
 #include "nodes/Identifikator.h"
+#include "tree/Start.h"
 
 namespace php {
 
@@ -25,10 +27,14 @@ Value Varijabla::staticValueOf(ParserBase* at, const std::string& name) {
     return result;
 }
 
+// The node base keeps each node's scope-owning ancestor, so asking once per
+// read stays linear in a long chain of reads.
+SymbolTable* Varijabla::enclosingScopeOfRead(ParserBase* at) { return at->enclosingScope(); }
+
 SymbolTable* Varijabla::scopeFor(ParserBase* at, const std::string& name) {
     SymbolTable* builtins = globalBuiltinScope();
     if (builtins->findVariable(name)) return builtins;
-    SymbolTable* scope = at->enclosingScope();
+    SymbolTable* scope = enclosingScopeOfRead(at);
     if (scope && !scope->findVariable(name))
         scope->addVariable(name, new Value(at->fileName, at->location.firstLine));
     return scope;

@@ -19,6 +19,9 @@ public:
     // The variable's Value in the scope of `at`, converted to the type of
     // its reaching definition.
     static Value staticValueOf(ParserBase* at, const std::string& name);
+    // enclosingScope() of `at` during check, remembered in every node of the
+    // walk so that reads deep in a chain do not walk to the owner each time.
+    static SymbolTable* enclosingScopeOfRead(ParserBase* at);
     // The scope `name` lives in, seen from `at`: the global built-in scope
     // for a built-in global, else `at`'s enclosing scope, where the name is
     // entered (placed at `at`) on its first occurrence.

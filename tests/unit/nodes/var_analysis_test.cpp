@@ -120,6 +120,38 @@ TEST_F(InFunction, ReadsAreEnteredInTheScopeTheyLiveIn) {
     EXPECT_TRUE(reports().empty());
 }
 
+// A file-level node around a function declaration (an "if" holding it).
+class Around : public ParserBase {
+public:
+    void link() override {}
+    void check() override {}
+    Value evaluate() override { return Value(); }
+    void computeFlow() override { seedFlow(); }
+    void collectChildren(std::vector<ParserBase*>&) override {}
+};
+
+TEST_F(InFunction, RemembersScopesWithoutCrossingAFunction) {
+    Around around;
+    around.parent = root;
+    body.parent = &around;
+    NeobjektnaPromenljiva* atFileLevel = variable("a");
+    atFileLevel->parent = &around;
+    atFileLevel->fileName = "t.php";
+    atFileLevel->link();
+    owned.emplace_back(atFileLevel);
+    atFileLevel->check();
+    EXPECT_TRUE(holds(atFileLevel->pendingUses, root->scope, "a"));
+    EXPECT_EQ(around.scopeAnchor, static_cast<ParserBase*>(root));
+
+    NeobjektnaPromenljiva* inBody = inside(variable("a"));
+    inBody->check();
+    EXPECT_TRUE(holds(inBody->pendingUses, local, "a"));
+    NeobjektnaPromenljiva* again = inside(variable("b"));
+    again->check();
+    EXPECT_TRUE(holds(again->pendingUses, local, "b"));
+    EXPECT_EQ(root->scope->findVariable("b"), nullptr);
+}
+
 TEST_F(InFunction, GlobalAndStaticDeclareTheirNames) {
     auto* names = new ListaPromenljivih(new ListaPromenljivih(variable("db")), ",", at(3), variable("cfg"));
     auto* global = inside(new GlobalKomanda("global", at(3), names, nullptr));
