@@ -85,6 +85,22 @@ void (*Klasa::autoloadHook)(const std::string& className) = nullptr;
 
 bool Klasa::isBuiltin() const { return globalBuiltinScope()->findClass(typeName) == this; }
 
+bool Klasa::membersKnown() const {
+    std::set<const Klasa*> seen;
+    for (const Klasa* k = this; k && seen.insert(k).second; k = k->parent)
+        if (!k->defined) return false;
+    return true;
+}
+
+bool Klasa::admitsUndeclaredProperty() const {
+    if (hasPropertyHandlers || !membersKnown()) return true;
+    if (!isBuiltin()) return false;
+    const std::string lower = toLower(typeName);
+    return lower == "stdclass" || lower == "object";
+}
+
+bool Klasa::admitsUndeclaredMethod() const { return hasCallHandler || !membersKnown(); }
+
 bool Klasa::derivesFrom(const Klasa* ancestor) const {
     std::set<const Klasa*> seen;
     for (const Klasa* k = parent; k && seen.insert(k).second; k = k->parent)

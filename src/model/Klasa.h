@@ -78,6 +78,15 @@ public:
     // Declared by the built-in definitions: the global built-in scope holds
     // this very class under its name.
     bool isBuiltin() const;
+    // False when a class up the parent chain is a placeholder that no
+    // declaration took over: members may come from code the checker does not
+    // see, so a member that is not found is not reported.
+    bool membersKnown() const;
+    // Whether a property or method that is not declared may still exist:
+    // members not known, "__get"/"__set" or "__call", or the built-in plain
+    // object classes, whose objects take any property.
+    bool admitsUndeclaredProperty() const;
+    bool admitsUndeclaredMethod() const;
 
 private:
     void inheritFrom(Klasa* base);

@@ -36,7 +36,8 @@ void DqMember::check() {
     Type* type = definition->type;
     if (type->isObject()) {
         auto* klasa = static_cast<Klasa*>(type);
-        if (!property.empty() && !(klasa->members && klasa->members->findVariable(property)))
+        if (!property.empty() && !klasa->admitsUndeclaredProperty() &&
+            !(klasa->members && klasa->members->findVariable(property)))
             semanticList().push_back(new greske::NepostojeciAtribut("", property, fileName, location.firstLine));
     } else {
         semanticList().push_back(new greske::NijeObjekat(variableName(), fileName, location.firstLine));
@@ -63,7 +64,8 @@ Value DqMember::evaluate() {
         }
         return *declared;
     }
-    semanticList().push_back(new greske::NepostojeciAtribut(klasa->name(), property, fileName, location.firstLine));
+    if (!klasa->admitsUndeclaredProperty())
+        semanticList().push_back(new greske::NepostojeciAtribut(klasa->name(), property, fileName, location.firstLine));
     return Value();
 }
 

@@ -28,6 +28,10 @@ void FqImeKlase::enterPlaceholder(ParserBase* at, const std::string& className) 
 void FqImeKlase::checkClassName(ParserBase* at, const std::string& className) {
     if (className.empty()) return;
     Klasa* found = findFromBuiltins(at, className);
+    // "self" and "parent" naming a class no declaration took over: that
+    // class is reported where the declaration names it.
+    const std::string lower = toLower(className);
+    if (found && !found->defined && (lower == "self" || lower == "parent")) return;
     if (!found || !found->defined) found = at->callAutoload(className);
     if (!found || !found->defined) {
         semanticList().push_back(new greske::NepoznataKlasa(className, at->fileName, at->location.firstLine));

@@ -69,7 +69,7 @@ void PozivStatickogMetoda::check() {
 
     const int32_t line = location.firstLine;
     if (!m) {
-        report(new greske::NepostojeciMetod(k->name(), methodName, fileName, line));
+        if (!k->admitsUndeclaredMethod()) report(new greske::NepostojeciMetod(k->name(), methodName, fileName, line));
         return;
     }
     ParserBase* typeDeclaration = enclosingTypeDeclaration();

@@ -86,12 +86,6 @@ static std::string memberNameOf(ParserBase* plainName) {
     return name ? name->name : std::string();
 }
 
-// Built-in classes whose objects take any property.
-static bool admitsAnyProperty(const Klasa* k) {
-    if (!k->isBuiltin()) return false;
-    const std::string lower = toLower(k->typeName);
-    return lower == "stdclass" || lower == "object";
-}
 
 // Only the first step is checked, against the class of the value last
 // assigned to the object variable on every path that reaches here.
@@ -117,14 +111,14 @@ void Promenljiva::checkFirstMember(const NameRecord* objectRead) {
     auto* klasa = static_cast<Klasa*>(type);
     if (!klasa->defined || name.empty()) return;
     if (!first->arguments) {
-        if (!klasa->hasPropertyHandlers && !admitsAnyProperty(klasa) && !klasa->members->findVariable(name))
+        if (!klasa->admitsUndeclaredProperty() && !klasa->members->findVariable(name))
             semanticList().push_back(
                 new greske::NepostojeciAtribut(klasa->typeName, name, fileName, location.firstLine));
         return;
     }
     Funkcija* method = klasa->members->findFunction(name);
     if (!method) {
-        if (!klasa->hasCallHandler)
+        if (!klasa->admitsUndeclaredMethod())
             semanticList().push_back(new greske::NepostojeciMetod(klasa->typeName, name, fileName, location.firstLine));
         return;
     }

@@ -62,7 +62,8 @@ void StatickiClan::check() {
     const int32_t line = location.firstLine;
     AccessInfo<Value>* entry = klasa->members->variableEntry(name);
     if (!entry) {
-        semanticList().push_back(new greske::NepostojeciAtribut(className, name, fileName, line));
+        if (klasa->membersKnown())
+            semanticList().push_back(new greske::NepostojeciAtribut(className, name, fileName, line));
         return;
     }
     const bool isPrivate = (entry->accessFlags & AccessInfo<Value>::Private) != 0;
@@ -106,7 +107,8 @@ Value StatickiClan::evaluate() {
         const std::string name = nameOf(access);
         Value* stored = klasa->members->findVariable(name);
         if (!stored) {
-            semanticList().push_back(new greske::NepostojeciAtribut(klasa->typeName, name, fileName, line));
+            if (klasa->membersKnown())
+                semanticList().push_back(new greske::NepostojeciAtribut(klasa->typeName, name, fileName, line));
             return Value();
         }
         Value result = *stored;
@@ -137,7 +139,8 @@ Value StatickiClan::evaluate() {
     semanticList().push_back(new greske::StatickiClanBrojDolara(fileName, line));
     const std::string name = current.asString();
     if (Value* stored = klasa->members->findVariable(name)) return *stored;
-    semanticList().push_back(new greske::NepostojeciAtribut(klasa->typeName, name, fileName, line));
+    if (klasa->membersKnown())
+        semanticList().push_back(new greske::NepostojeciAtribut(klasa->typeName, name, fileName, line));
     return Value();
 }
 
