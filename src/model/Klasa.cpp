@@ -92,11 +92,15 @@ bool Klasa::membersKnown() const {
     return true;
 }
 
+// The built-in definitions declare no properties (the runtime's objects
+// have them: DOMNode::$nodeValue, XMLReader::$value), so a class with a
+// built-in ancestor has properties the checker does not know.
 bool Klasa::admitsUndeclaredProperty() const {
     if (hasPropertyHandlers || !membersKnown()) return true;
-    if (!isBuiltin()) return false;
-    const std::string lower = toLower(typeName);
-    return lower == "stdclass" || lower == "object";
+    std::set<const Klasa*> seen;
+    for (const Klasa* k = this; k && seen.insert(k).second; k = k->parent)
+        if (k->isBuiltin()) return true;
+    return false;
 }
 
 bool Klasa::admitsUndeclaredMethod() const { return hasCallHandler || !membersKnown(); }

@@ -83,8 +83,8 @@ public:
     // see, so a member that is not found is not reported.
     bool membersKnown() const;
     // Whether a property or method that is not declared may still exist:
-    // members not known, "__get"/"__set" or "__call", or the built-in plain
-    // object classes, whose objects take any property.
+    // members not known, "__get"/"__set" or "__call", or a built-in class up
+    // the chain, whose properties the definitions do not declare.
     bool admitsUndeclaredProperty() const;
     bool admitsUndeclaredMethod() const;
 

@@ -15,6 +15,7 @@
 #include "nodes/AtributiVarijable.h"
 #include "nodes/ImePromenljive.h"
 #include "nodes/IndeksniPristup.h"
+#include "nodes/NeobjektnaPromenljiva.h"
 #include "nodes/PozivKlasicneFunkcije.h"
 #include "nodes/PozivPointera.h"
 #include "nodes/PozivStatickogMetoda.h"
@@ -66,9 +67,13 @@ void Promenljiva::check() {
     bool haveRead = false;
     if (variableBase) {
         variableBase->check();
-        if (variableBase->pendingUses && variableBase->pendingUses->size() == 1) {
+        // Only a plain `$o` is the object: with an index (`$a[$k]->m()`) the
+        // object is an element, with more dollars (`$$v->m()`) another variable.
+        auto* plain = dynamic_cast<NeobjektnaPromenljiva*>(variableBase);
+        if (variableBase->pendingUses && variableBase->pendingUses->size() == 1 &&
+            (!plain || plain->dollarCount == 1)) {
             objectRead = *variableBase->pendingUses->begin();
-            haveRead = true;
+            haveRead = objectRead.indexDepth == 0;
         }
         if (chain)
             absorbChild(variableBase, true, true, true);

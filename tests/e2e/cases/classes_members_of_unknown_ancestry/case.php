@@ -28,3 +28,15 @@ class Plain {
         echo $this->nothing;
     }
 }
+
+// The object of an indexed or variable-variable access is not the variable's
+// own value; built-in objects have properties the definitions do not list.
+$list = array(new Plain);
+$list[0]->run();
+$name = 'k';
+echo $$name->here;
+$reader = new XMLReader;
+echo $reader->value;
+class Page extends DOMDocument {
+    function title() { return $this->documentElement; }
+}
