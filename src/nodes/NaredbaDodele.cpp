@@ -64,6 +64,13 @@ static bool isIndexedPlainVariable(ParserBase* target) {
     return indexed && !indexed->items.empty();
 }
 
+// `$$name = v` assigns the variable that $name names: $name itself is read,
+// neither defined nor given v's type.
+static bool isVariableVariable(ParserBase* target) {
+    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(target);
+    return variable && variable->dollarCount > 1;
+}
+
 // The right-hand side is read first. A plain assignment then makes the
 // target's reads definitions, typed with what is assigned; a compound one
 // reads the target before writing it.
@@ -73,7 +80,7 @@ void NaredbaDodele::check() {
     checkAndAbsorb(reference);
     if (target) {
         target->check();
-        if (operatorChar == '=') {
+        if (operatorChar == '=' && !isVariableVariable(target)) {
             target->setPendingType(isIndexedPlainVariable(target) ? arrayType() : staticType);
             absorbDeclaration(target, true, true, true);
         } else {

@@ -19,3 +19,8 @@ function braced() {
 }
 
 echo local() . fromFile() . braced();
+
+// Assigning through a variable variable leaves the name holder a string.
+$holder = "foo";
+$$holder = 5;
+echo $holder[0];
