@@ -119,7 +119,17 @@ Start* IncludeNode::findAndRead(bool inLink) {
         return nullptr;
     } catch (const FileNotFoundException&) {
     }
-    for (const std::string& directory : state->includeDirectories) {
+    std::vector<std::string> directories = state->includeDirectories;
+    // PHP 5 also looks in the directory of the file that includes, last: a
+    // library file including its neighbour by a bare name is found.
+    const std::string& own = fileName.str();
+    const size_t slash = own.rfind('/');
+    if (text[0] != '/' && slash != std::string::npos && slash > 0) {
+        const std::string ownDirectory = own.substr(0, slash);
+        if (std::find(directories.begin(), directories.end(), ownDirectory) == directories.end())
+            directories.push_back(ownDirectory);
+    }
+    for (const std::string& directory : directories) {
         const std::string candidate = text[0] == '/' ? directory + text : directory + "/" + text;
         try {
             return read(candidate);

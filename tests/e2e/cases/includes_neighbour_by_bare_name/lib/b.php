@@ -1,0 +1,2 @@
+<?php
+function b() { return 1; }
