@@ -159,15 +159,23 @@ TEST_F(ExprNames, AssigningToAnIndexedPlainVariableGivesItTheArrayType) {
         bool indexed;
         Type* type;
     };
+    // With two dollars the assignment writes the variable $a names: $a is
+    // read, not defined (type null in the table).
     for (const Case& c : std::vector<Case>{{1, true, arrayType()}, {1, false, integerType()},
-                                           {2, true, integerType()}}) {
+                                           {2, true, nullptr}, {2, false, nullptr}}) {
         SCOPED_TRACE(std::to_string(c.dollars) + (c.indexed ? " indexed" : " plain"));
         auto* assign = new NaredbaDodele(variable(c.dollars, c.indexed), "=", at(1),
                                          new ObicanSkalar("1", at(1)));
         Statement s(assign);
         run(s, assign);
-        EXPECT_EQ(names(assign->definitions), Strings{"a"});
-        EXPECT_EQ(typeOf(assign->definitions, "a"), c.type);
+        if (c.type) {
+            EXPECT_EQ(names(assign->definitions), Strings{"a"});
+            EXPECT_EQ(typeOf(assign->definitions, "a"), c.type);
+        } else {
+            // Read and not found: recorded untyped so it is not reported again.
+            EXPECT_EQ(names(assign->usedNames), Strings{"a"});
+            EXPECT_EQ(typeOf(assign->definitions, "a"), nullptr);
+        }
     }
 }
 
