@@ -1,0 +1,43 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace runner {
+
+// How one run of the checker on one file ended.
+struct FileRun {
+    enum class End { Exited, Signalled, TimedOut, NotStarted, Interrupted };
+    End end = End::NotStarted;
+    int code = 0;          // exit status when Exited, signal number when Signalled
+    std::string output;    // everything the checker wrote to standard error
+    std::string error;     // why it could not start (NotStarted)
+    double seconds = 0;
+};
+
+// Runs one checker process per file, at most `jobs` at a time, each in its
+// own process group so that a time-out takes everything it started with it.
+class CheckerPool {
+public:
+    CheckerPool(std::string checker, int jobs, double timeoutSeconds)
+        : checker_(std::move(checker)), jobs_(jobs < 1 ? 1 : jobs), timeout_(timeoutSeconds) {}
+
+    // Calls `done` for every file as its run ends (in this thread, in the order
+    // of ending) and `tick` at least every tenth of a second. Returns false when
+    // interrupted by SIGINT or SIGTERM; the files not yet ended are then
+    // reported as Interrupted.
+    bool run(const std::vector<std::string>& files,
+             const std::function<void(size_t, FileRun&&)>& done,
+             const std::function<void()>& tick);
+
+private:
+    std::string checker_;
+    int jobs_;
+    double timeout_;  // seconds; 0 or less means none
+};
+
+// A sentence for a run that did not end with the checker's own report, e.g.
+// "the checker was killed by signal 11 (Segmentation fault)"; empty otherwise.
+std::string describeAbnormalEnd(const FileRun& run, double timeoutSeconds);
+
+}  // namespace runner
