@@ -101,6 +101,15 @@ bool CheckerPool::run(const std::vector<std::string>& files,
     sigaction(SIGTERM, &sa, &oldTerm);
     interrupted = 0;
 
+    bool completed = true;
+    usedServer_ = false;
+    if (!server_.empty() && runWithServers(files, done, tick, completed)) {
+        usedServer_ = true;
+        sigaction(SIGINT, &oldInt, nullptr);
+        sigaction(SIGTERM, &oldTerm, nullptr);
+        return completed;
+    }
+
     std::vector<Child> running;
     size_t next = 0;
     auto lastTick = Clock::now();
@@ -204,6 +213,270 @@ bool CheckerPool::run(const std::vector<std::string>& files,
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
     return !interrupted;
+}
+
+namespace {
+
+// One batch server: it checks one file at a time, in a child it forks.
+struct Server {
+    pid_t pid = -1;
+    int in = -1, out = -1, err = -1;
+    std::string outBuffer;
+    bool busy = false;
+    bool dead = false;
+    size_t index = 0;
+    pid_t child = -1;
+    bool killed = false;
+    Clock::time_point start;
+    FileRun run;
+};
+
+void closeFd(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+void stopServer(Server& s) {
+    closeFd(s.in);
+    closeFd(s.out);
+    closeFd(s.err);
+    if (s.pid > 0) {
+        kill(s.pid, SIGKILL);
+        waitpid(s.pid, nullptr, 0);
+    }
+    s.pid = -1;
+    s.dead = true;
+}
+
+bool startServer(const std::string& program, Server& s) {
+    int in[2], out[2], err[2];
+    if (pipe2(in, O_CLOEXEC) != 0) return false;
+    if (pipe2(out, O_CLOEXEC) != 0) {
+        close(in[0]), close(in[1]);
+        return false;
+    }
+    if (pipe2(err, O_CLOEXEC) != 0) {
+        close(in[0]), close(in[1]), close(out[0]), close(out[1]);
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t none, defaults;
+    sigemptyset(&none);
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGINT);
+    sigaddset(&defaults, SIGTERM);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
+    int rc = posix_spawn(&s.pid, program.c_str(), &actions, &attr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    close(in[0]), close(out[1]), close(err[1]);
+    s.in = in[1], s.out = out[0], s.err = err[0];
+    s.dead = false;
+    if (rc != 0) {
+        s.pid = -1;
+        stopServer(s);
+        return false;
+    }
+    fcntl(s.out, F_SETFL, fcntl(s.out, F_GETFL) | O_NONBLOCK);
+    fcntl(s.err, F_SETFL, fcntl(s.err, F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
+// Reads what is there; false at end of file.
+bool readSome(int fd, std::string& into) {
+    char buf[65536];
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof buf);
+        if (n > 0) {
+            into.append(buf, static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        return n < 0 && errno == EAGAIN;
+    }
+}
+
+// Waits up to `seconds` for the server's "ready" line.
+bool awaitReady(Server& s, double seconds) {
+    auto until = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    std::string junk;
+    while (Clock::now() < until && !interrupted) {
+        pollfd p[2] = {{s.out, POLLIN, 0}, {s.err, POLLIN, 0}};
+        poll(p, 2, 100);
+        bool open = readSome(s.out, s.outBuffer);
+        readSome(s.err, junk);  // the definitions' own findings are printed by each child
+        if (s.outBuffer.compare(0, 6, "ready\n") == 0) {
+            s.outBuffer.erase(0, 6);
+            return true;
+        }
+        if (!open || s.outBuffer.size() > 6) return false;
+    }
+    return false;
+}
+
+bool sendPath(Server& s, const std::string& path) {
+    std::string line = path + "\n";
+    size_t off = 0;
+    while (off < line.size()) {
+        ssize_t n = write(s.in, line.data() + off, line.size() - off);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        off += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CheckerPool::runWithServers(const std::vector<std::string>& files,
+                                 const std::function<void(size_t, FileRun&&)>& done,
+                                 const std::function<void()>& tick, bool& completed) {
+    for (const std::string& f : files)
+        if (f.find('\n') != std::string::npos) return false;  // the protocol is line-based
+    std::signal(SIGPIPE, SIG_IGN);
+    const size_t count = std::min(files.size(), static_cast<size_t>(jobs_));
+    std::vector<Server> servers(count);
+    for (Server& s : servers) {
+        if (!startServer(server_, s) || !awaitReady(s, 120)) {
+            for (Server& t : servers) stopServer(t);
+            return false;
+        }
+    }
+    const auto limit = std::chrono::duration<double>(timeout_);
+    auto lastTick = Clock::now();
+    size_t next = 0, finished = 0;
+
+    auto finish = [&](Server& s, FileRun::End end, int code) {
+        readSome(s.err, s.run.output);
+        s.run.seconds = std::chrono::duration<double>(Clock::now() - s.start).count();
+        s.run.end = s.killed ? (interrupted ? FileRun::End::Interrupted : FileRun::End::TimedOut) : end;
+        s.run.code = code;
+        s.busy = false;
+        ++finished;
+        done(s.index, std::move(s.run));
+        s.run = FileRun();
+    };
+
+    while (finished < files.size()) {
+        if (interrupted) {
+            for (Server& s : servers) {
+                if (s.busy) {
+                    if (s.child > 0) kill(-s.child, SIGKILL);
+                    s.killed = true;
+                    finish(s, FileRun::End::Interrupted, 0);
+                }
+                stopServer(s);
+            }
+            break;
+        }
+        for (Server& s : servers) {
+            if (s.busy || next >= files.size()) continue;
+            if (s.dead && (!startServer(server_, s) || !awaitReady(s, 120))) {
+                stopServer(s);
+                continue;
+            }
+            s.busy = true;
+            s.index = next++;
+            s.child = -1;
+            s.killed = false;
+            s.start = Clock::now();
+            s.run = FileRun();
+            if (!sendPath(s, files[s.index])) {
+                stopServer(s);
+                s.run.error = "the batch server ended unexpectedly";
+                finish(s, FileRun::End::NotStarted, 0);
+            }
+        }
+        if (std::all_of(servers.begin(), servers.end(), [](const Server& s) { return s.dead && !s.busy; })) {
+            // No server can be started any more: the rest are not checked.
+            for (; next < files.size(); ++next) {
+                FileRun r;
+                r.end = FileRun::End::NotStarted;
+                r.error = "the batch server cannot be started";
+                ++finished;
+                done(next, std::move(r));
+            }
+            break;
+        }
+
+        std::vector<pollfd> fds;
+        for (Server& s : servers) {
+            if (!s.busy) continue;
+            fds.push_back({s.out, POLLIN, 0});
+            fds.push_back({s.err, POLLIN, 0});
+        }
+        int waitMs = 100;
+        auto now = Clock::now();
+        if (timeout_ > 0) {
+            for (Server& s : servers) {
+                if (!s.busy || s.killed) continue;
+                auto left = std::chrono::duration_cast<std::chrono::milliseconds>(s.start + limit - now).count();
+                if (left < waitMs) waitMs = left < 0 ? 0 : static_cast<int>(left) + 1;
+            }
+        }
+        poll(fds.data(), fds.size(), waitMs);
+        now = Clock::now();
+        for (Server& s : servers) {
+            if (!s.busy) continue;
+            readSome(s.err, s.run.output);
+            bool open = readSome(s.out, s.outBuffer);
+            size_t eol;
+            while (s.busy && (eol = s.outBuffer.find('\n')) != std::string::npos) {
+                std::string line = s.outBuffer.substr(0, eol);
+                s.outBuffer.erase(0, eol + 1);
+                int value = 0;
+                if (std::sscanf(line.c_str(), "started %d", &value) == 1) {
+                    s.child = value;
+                } else if (std::sscanf(line.c_str(), "exited %d", &value) == 1) {
+                    finish(s, FileRun::End::Exited, value);
+                } else if (std::sscanf(line.c_str(), "signalled %d", &value) == 1) {
+                    if (value == 0) {
+                        s.run.error = "the batch server could not fork";
+                        finish(s, FileRun::End::NotStarted, 0);
+                    } else {
+                        finish(s, FileRun::End::Signalled, value);
+                    }
+                }
+            }
+            if (s.busy && !open) {
+                readSome(s.err, s.run.output);
+                stopServer(s);
+                s.run.error = "the batch server ended unexpectedly";
+                finish(s, FileRun::End::NotStarted, 0);
+                continue;
+            }
+            if (s.busy && !s.killed && s.child > 0 && timeout_ > 0 && now - s.start >= limit) {
+                kill(-s.child, SIGKILL);
+                s.killed = true;
+            }
+        }
+        if (now - lastTick >= std::chrono::milliseconds(100)) {
+            tick();
+            lastTick = now;
+        }
+    }
+    for (Server& s : servers) {
+        closeFd(s.in);  // the server ends at the end of its input
+        if (s.pid > 0) waitpid(s.pid, nullptr, 0);
+        closeFd(s.out);
+        closeFd(s.err);
+    }
+    for (; next < files.size(); ++next) {
+        FileRun r;
+        r.end = FileRun::End::Interrupted;
+        done(next, std::move(r));
+    }
+    completed = !interrupted;
+    return true;
 }
 
 std::string describeAbnormalEnd(const FileRun& run, double timeoutSeconds) {

@@ -22,6 +22,12 @@ public:
     CheckerPool(std::string checker, int jobs, double timeoutSeconds)
         : checker_(std::move(checker)), jobs_(jobs < 1 ? 1 : jobs), timeout_(timeoutSeconds) {}
 
+    // Use `server` (tarnwick-batch), which reads the definitions once and
+    // forks a checking child per file, in place of one checker start per
+    // file. When it cannot start, every file gets its own checker process.
+    void useBatchServer(std::string server) { server_ = std::move(server); }
+    bool usedBatchServer() const { return usedServer_; }
+
     // Calls `done` for every file as its run ends (in this thread, in the order
     // of ending) and `tick` at least every tenth of a second. Returns false when
     // interrupted by SIGINT or SIGTERM; the files not yet ended are then
@@ -31,7 +37,13 @@ public:
              const std::function<void()>& tick);
 
 private:
+    bool runWithServers(const std::vector<std::string>& files,
+                        const std::function<void(size_t, FileRun&&)>& done,
+                        const std::function<void()>& tick, bool& completed);
+
     std::string checker_;
+    std::string server_;
+    bool usedServer_ = false;
     int jobs_;
     double timeout_;  // seconds; 0 or less means none
 };

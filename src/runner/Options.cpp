@@ -19,6 +19,9 @@ const char* const kUsage =
     "  -j, --jobs=N        checker processes at a time (default: the number of CPUs)\n"
     "  --timeout=SECONDS   time limit per file, 0 for none (default: 60)\n"
     "  --checker=PATH      the checker to run (default: tarnwick beside this program)\n"
+    "  --no-batch          start the checker anew for every file; by default the\n"
+    "                      installed batch server reads the definitions once and\n"
+    "                      forks a checking process per file (same output)\n"
     "Output:\n"
     "  --format=FORMAT     plain (default), checkstyle, json or codequality\n"
     "  -o, --output=FILE   write the report to FILE instead of standard output\n"
@@ -116,6 +119,9 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
         } else if (name == "--no-progress") {
             if (!noValue()) return false;
             o.progress = false;
+        } else if (name == "--no-batch") {
+            if (!noValue()) return false;
+            o.batch = false;
         } else if (name == "-j" || name == "--jobs") {
             double n;
             if (!takesValue()) return false;

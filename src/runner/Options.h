@@ -19,6 +19,7 @@ struct Options {
     std::string writeBaseline;
     std::string checker;     // empty: "tarnwick" beside this executable
     std::string root;        // empty: the working directory
+    bool batch = true;       // use tarnwick-batch beside the default checker when there is one
     bool progress = true;
     bool quiet = false;
     bool help = false;

@@ -131,6 +131,10 @@ int main(int argc, char** argv) {
     };
 
     CheckerPool pool(checker, jobs, o.timeout);
+    if (o.checker.empty() && o.batch) {
+        const std::string server = checker.substr(0, checker.rfind('/') + 1) + "tarnwick-batch";
+        if (access(server.c_str(), X_OK) == 0) pool.useBatchServer(server);
+    }
     const bool completed = pool.run(
         files,
         [&](size_t index, FileRun&& run) {

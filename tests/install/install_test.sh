@@ -28,6 +28,7 @@ for program in tarnwick tarnwick-tree; do
     [ -L "$prefix/bin/$program" ] || fail "bin/$program is not a link"
     [ -x "$prefix/lib/tarnwick/$program" ] || fail "lib/tarnwick/$program missing"
 done
+[ -x "$prefix/lib/tarnwick/tarnwick-batch" ] || fail "lib/tarnwick/tarnwick-batch missing"
 for def in class.php function.php constant.php; do
     [ -s "$prefix/lib/tarnwick/$def" ] || fail "lib/tarnwick/$def missing"
 done
@@ -50,6 +51,8 @@ env -u TARNWICK_PATH "$prefix/bin/tarnwick-tree" -q . > out 2> runner-err
 status=$?
 [ "$status" = 1 ] || fail "installed runner: exit status $status, expected 1 ($(cat runner-err))"
 cmp -s err out || fail "installed runner reported: $(cat out)"
+env -u TARNWICK_PATH "$prefix/bin/tarnwick-tree" -q --no-batch . > out2 2> /dev/null
+cmp -s err out2 || fail "installed runner without the batch server reported: $(cat out2)"
 
 [ "$failures" = 0 ] && echo pass && exit 0
 exit 1

@@ -31,7 +31,7 @@ SH
 }
 
 run() {  # run ARGS...: sets out, err, status
-    "$tree" "$@" > "$work/out" 2> "$work/err"
+    "${runner:-$tree}" "$@" > "$work/out" 2> "$work/err"
     status=$?
     out=$(cat "$work/out")
     err=$(cat "$work/err")
@@ -136,6 +136,11 @@ shared)
     expect_same "$work/t/a.php(3): Undefined class 'Nope'
 $work/t/lib/shared.php(2): Undefined constant 'UNDEF_CONST' (reported only once)
 $work/t/lib/shared.php(3): Undeclared function 'undefined_fn'" "$out" "shared include reported once"
+    # The batch server (definitions read once, a child forked per file) and a
+    # checker started per file report the same.
+    batch_out=$out
+    run -q --no-batch --exclude=lib -j2 t
+    expect_same "$batch_out" "$out" "one checker start per file"
     # The plain report is the checker's own text: a clean tree is silent.
     printf '<?php\necho strlen("x");\n' > t/lib/shared.php
     printf '<?php\n' > t/a.php
@@ -275,6 +280,55 @@ progress)
     command -v script > /dev/null || { echo "skipped: no script(1)"; exit 77; }
     script -qec "'$tree' --checker='$work/echo-checker' -o /dev/null t" /dev/null > tty.txt 2>&1
     grep -q $'\r.*\[2/2\] 2 findings' tty.txt || fail "no progress line on a terminal: $(cat -v tty.txt)"
+    ;;
+
+batch)
+    # A stand-in batch server beside a copy of the runner: it hangs, crashes or
+    # dies on demand; the runner must tell each apart and go on.
+    mkdir bin t
+    cp "$tree" bin/tarnwick-tree
+    runner=$work/bin/tarnwick-tree
+    printf '#!/bin/sh\necho "$1(1): per-file checker" >&2\nexit 255\n' > bin/tarnwick
+    cat > bin/tarnwick-batch <<'SH'
+#!/usr/bin/env bash
+set -m  # each child in its own process group, as the real server does
+echo ready
+while IFS= read -r f; do
+    case $f in
+        *hang.php) (sleep 300) & ;;
+        *crash.php) (kill -SEGV $BASHPID) & ;;
+        *die.php) exit 1 ;;
+        *) (echo "$f(1): batch checker" >&2; exit 255) & ;;
+    esac
+    pid=$!
+    echo "started $pid"
+    wait $pid
+    st=$?
+    if [ $st -gt 128 ]; then echo "signalled $((st - 128))"; else echo "exited $st"; fi
+done
+SH
+    chmod +x bin/tarnwick bin/tarnwick-batch
+    touch t/a.php t/crash.php t/die.php t/hang.php t/z.php
+    SECONDS=0
+    run -q -j1 --timeout=1 t
+    expect_status "$status" 2 "stand-in batch server"
+    [ $SECONDS -lt 60 ] || fail "the run waited for the hung child"
+    expect_same "t/a.php(1): batch checker
+t/z.php(1): batch checker" "$out" "findings through the batch server, also after it died"
+    [[ $err == *"t/crash.php: the checker was killed by signal 11"* ]] || fail "crash through the server: $err"
+    [[ $err == *"t/hang.php: the checker did not finish within the time limit of 1 s"* ]] || fail "time-out: $err"
+    [[ $err == *"t/die.php: the batch server ended unexpectedly"* ]] || fail "server death: $err"
+    run -q --no-batch t/a.php
+    expect_same "t/a.php(1): per-file checker" "$out" "--no-batch"
+
+    # The real programs without their definitions: the server cannot start,
+    # so every file is run alone and reports the checker's own failure.
+    rm -rf bin && mkdir bin
+    cp "$tree" "$checker" "$(dirname "$checker")/tarnwick-batch" bin/
+    run -q t/a.php
+    expect_status "$status" 2 "no definitions"
+    [[ $err == *"t/a.php: the checker stopped with status 3: Could not initialize. Please repair installation."* ]] \
+        || fail "no definitions: $err"
     ;;
 
 *)
