@@ -7,6 +7,7 @@
 // or "signalled SIGNAL". A start-up failure prints the checker's own message
 // and ends with its status before "ready".
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -109,6 +110,14 @@ int serve() {
         if (pid == 0) {
             setpgid(0, 0);
             std::signal(SIGPIPE, SIG_DFL);
+            // As a checker started by the runner: nothing to read, and
+            // standard output (the protocol here) out of reach.
+            int null = open("/dev/null", O_RDWR);
+            if (null >= 0) {
+                dup2(null, STDIN_FILENO);
+                dup2(null, STDOUT_FILENO);
+                if (null > STDERR_FILENO) close(null);
+            }
             _exit(checkFile(path));
         }
         if (pid < 0) {
