@@ -12,9 +12,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 tree=${TARNWICK_TREE:-$here/build/tarnwick-tree}
 jobs=$(nproc)
 if [ "${1:-}" = -j ]; then jobs=$2; shift 2; fi
-dir=${1:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick-corpus/tree}
-[ $# -gt 0 ] && shift
-[ "${1:-}" = -- ] && shift
+dir=${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick-corpus/tree
+if [ $# -gt 0 ] && [ "$1" != -- ]; then dir=$1; shift; fi
+if [ "${1:-}" = -- ]; then shift; fi
 command -v php > /dev/null || { echo "php is not installed (apt-get install php-cli)"; exit 1; }
 [ -d "$dir" ] || { echo "no corpus at $dir (run bench/robustness.py once to fetch it)"; exit 1; }
 

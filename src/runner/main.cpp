@@ -156,7 +156,8 @@ int main(int argc, char** argv) {
             if (!reason.empty()) {
                 if (showProgress) std::fprintf(stderr, "\r\033[K");
                 std::cerr << kProgram << ": " << files[index] << ": " << reason << "\n";
-                failures.push_back({files[index], reason});
+                // Named as the checker names files, so that reports group it with them.
+                failures.push_back({absolutePath(files[index]), reason});
             }
             drawProgress();
         },

@@ -115,10 +115,10 @@ t/oom.php(2): Undeclared variable" "$out" "findings of the other files are still
         fail "the hanging stand-in did not start"
     fi
     run --checker="$work/flaky-checker" --format=json t/crash.php
-    python3 - "$work/out" <<'PY' || fail "failures in the JSON report"
+    python3 - "$work/out" "$work" <<'PY' || fail "failures in the JSON report"
 import json, sys
 r = json.load(open(sys.argv[1]))
-assert [f["file"] for f in r["failures"]] == ["t/crash.php"], r
+assert [f["file"] for f in r["failures"]] == [sys.argv[2] + "/t/crash.php"], r
 assert "signal 11" in r["failures"][0]["reason"], r
 PY
     run --checker="$work/no-such-checker" t/ok.php
