@@ -121,6 +121,25 @@ r = json.load(open(sys.argv[1]))
 assert [f["file"] for f in r["failures"]] == [sys.argv[2] + "/t/crash.php"], r
 assert "signal 11" in r["failures"][0]["reason"], r
 PY
+    # Interrupted: the hung checker and its child go with the run.
+    rm -f "$work/hang.pid"
+    "$tree" --checker="$work/flaky-checker" --timeout=0 t/hang.php > /dev/null 2> int.err &
+    runner_pid=$!
+    for _ in $(seq 40); do [ -s "$work/hang.pid" ] && break; sleep 0.25; done
+    kill -INT "$runner_pid"
+    wait "$runner_pid"
+    expect_status $? 2 "interrupted run"
+    grep -q "interrupted" int.err || fail "interrupted run: $(cat int.err)"
+    if [ -s "$work/hang.pid" ]; then
+        pid=$(cat "$work/hang.pid")
+        for _ in 1 2 3 4 5 6 7 8 9 10; do alive "$pid" || break; sleep 0.5; done
+        if alive "$pid"; then
+            fail "the hung checker's child survived the interruption"
+            kill "$pid"
+        fi
+    else
+        fail "the hanging stand-in did not start before the interruption"
+    fi
     run --checker="$work/no-such-checker" t/ok.php
     expect_status "$status" 2 "missing checker"
     ;;
