@@ -224,6 +224,7 @@ struct Server {
     std::string outBuffer;
     bool busy = false;
     bool dead = false;
+    int restarts = 0;
     size_t index = 0;
     pid_t child = -1;
     bool killed = false;
@@ -380,8 +381,10 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
         }
         for (Server& s : servers) {
             if (s.busy || next >= files.size()) continue;
+            if (s.pid == -2) continue;  // given up
             if (s.dead && (!startServer(server_, s) || !awaitReady(s, 120))) {
                 stopServer(s);
+                s.pid = -2;
                 continue;
             }
             s.busy = true;
@@ -391,12 +394,15 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
             s.start = Clock::now();
             s.run = FileRun();
             if (!sendPath(s, files[s.index])) {
+                // The server ended while idle: not this file's doing. Give the
+                // file back; a server that keeps dying is given up.
                 stopServer(s);
-                s.run.error = "the batch server ended unexpectedly";
-                finish(s, FileRun::End::NotStarted, 0);
+                s.busy = false;
+                --next;
+                if (++s.restarts > 3) s.pid = -2;
             }
         }
-        if (std::all_of(servers.begin(), servers.end(), [](const Server& s) { return s.dead && !s.busy; })) {
+        if (std::all_of(servers.begin(), servers.end(), [](const Server& s) { return s.pid == -2; })) {
             // No server can be started any more: the rest are not checked.
             for (; next < files.size(); ++next) {
                 FileRun r;
@@ -448,6 +454,7 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
                 }
             }
             if (s.busy && !open) {
+                if (s.child > 0) kill(-s.child, SIGKILL);  // orphaned by the server
                 readSome(s.err, s.run.output);
                 stopServer(s);
                 s.run.error = "the batch server ended unexpectedly";
