@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -103,11 +104,15 @@ bool CheckerPool::run(const std::vector<std::string>& files,
 
     bool completed = true;
     usedServer_ = false;
-    if (!server_.empty() && runWithServers(files, done, tick, completed)) {
+    std::vector<size_t> order(files.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    if (!server_.empty() && runWithServers(files, order, done, tick, completed)) {
         usedServer_ = true;
-        sigaction(SIGINT, &oldInt, nullptr);
-        sigaction(SIGTERM, &oldTerm, nullptr);
-        return completed;
+        if (!completed || order.empty()) {
+            sigaction(SIGINT, &oldInt, nullptr);
+            sigaction(SIGTERM, &oldTerm, nullptr);
+            return completed;
+        }
     }
 
     std::vector<Child> running;
@@ -129,22 +134,22 @@ bool CheckerPool::run(const std::vector<std::string>& files,
         done(c.index, std::move(c.run));
     };
 
-    while (next < files.size() || !running.empty()) {
+    while (next < order.size() || !running.empty()) {
         if (interrupted) {
             for (Child& c : running) {
                 if (!c.reaped) kill(-c.pid, SIGKILL);
                 c.killed = true;
             }
         }
-        while (!interrupted && next < files.size() && running.size() < static_cast<size_t>(jobs_)) {
+        while (!interrupted && next < order.size() && running.size() < static_cast<size_t>(jobs_)) {
             Child c;
-            c.index = next;
+            c.index = order[next];
             c.start = Clock::now();
-            if (spawn(checker_, files[next], c)) {
+            if (spawn(checker_, files[c.index], c)) {
                 running.push_back(std::move(c));
             } else {
                 c.run.end = FileRun::End::NotStarted;
-                done(next, std::move(c.run));
+                done(c.index, std::move(c.run));
             }
             ++next;
         }
@@ -205,10 +210,10 @@ bool CheckerPool::run(const std::vector<std::string>& files,
             lastTick = now;
         }
     }
-    for (; next < files.size(); ++next) {
+    for (; next < order.size(); ++next) {
         FileRun r;
         r.end = FileRun::End::Interrupted;
-        done(next, std::move(r));
+        done(order[next], std::move(r));
     }
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
@@ -338,7 +343,7 @@ bool sendPath(Server& s, const std::string& path) {
 
 }  // namespace
 
-bool CheckerPool::runWithServers(const std::vector<std::string>& files,
+bool CheckerPool::runWithServers(const std::vector<std::string>& files, std::vector<size_t>& leftover,
                                  const std::function<void(size_t, FileRun&&)>& done,
                                  const std::function<void()>& tick, bool& completed) {
     for (const std::string& f : files)
@@ -354,7 +359,8 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
     }
     const auto limit = std::chrono::duration<double>(timeout_);
     auto lastTick = Clock::now();
-    size_t next = 0, finished = 0;
+    std::deque<size_t> pending;
+    for (size_t i = 0; i < files.size(); ++i) pending.push_back(i);
 
     auto finish = [&](Server& s, FileRun::End end, int code) {
         readSome(s.err, s.run.output);
@@ -362,12 +368,20 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
         s.run.end = s.killed ? (interrupted ? FileRun::End::Interrupted : FileRun::End::TimedOut) : end;
         s.run.code = code;
         s.busy = false;
-        ++finished;
         done(s.index, std::move(s.run));
         s.run = FileRun();
     };
+    // The server ended before it started the file: not the file's doing. The
+    // file goes back to the queue; a server that keeps ending is given up.
+    auto giveBack = [&](Server& s) {
+        stopServer(s);
+        s.busy = false;
+        pending.push_front(s.index);
+        if (++s.restarts > 3) s.pid = -2;
+    };
+    auto anyBusy = [&]() { return std::any_of(servers.begin(), servers.end(), [](const Server& s) { return s.busy; }); };
 
-    while (finished < files.size()) {
+    while (!pending.empty() || anyBusy()) {
         if (interrupted) {
             for (Server& s : servers) {
                 if (s.busy) {
@@ -380,38 +394,25 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
             break;
         }
         for (Server& s : servers) {
-            if (s.busy || next >= files.size()) continue;
-            if (s.pid == -2) continue;  // given up
+            if (s.busy || pending.empty() || s.pid == -2) continue;
             if (s.dead && (!startServer(server_, s) || !awaitReady(s, 120))) {
                 stopServer(s);
                 s.pid = -2;
                 continue;
             }
             s.busy = true;
-            s.index = next++;
+            s.index = pending.front();
+            pending.pop_front();
             s.child = -1;
             s.killed = false;
             s.start = Clock::now();
             s.run = FileRun();
-            if (!sendPath(s, files[s.index])) {
-                // The server ended while idle: not this file's doing. Give the
-                // file back; a server that keeps dying is given up.
-                stopServer(s);
-                s.busy = false;
-                --next;
-                if (++s.restarts > 3) s.pid = -2;
-            }
+            s.outBuffer.clear();
+            if (!sendPath(s, files[s.index])) giveBack(s);
         }
-        if (std::all_of(servers.begin(), servers.end(), [](const Server& s) { return s.pid == -2; })) {
-            // No server can be started any more: the rest are not checked.
-            for (; next < files.size(); ++next) {
-                FileRun r;
-                r.end = FileRun::End::NotStarted;
-                r.error = "the batch server cannot be started";
-                ++finished;
-                done(next, std::move(r));
-            }
-            break;
+        if (!anyBusy() &&
+            std::all_of(servers.begin(), servers.end(), [](const Server& s) { return s.pid == -2; })) {
+            break;  // no server left: the caller checks the rest one process each
         }
 
         std::vector<pollfd> fds;
@@ -454,10 +455,14 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
                 }
             }
             if (s.busy && !open) {
-                if (s.child > 0) kill(-s.child, SIGKILL);  // orphaned by the server
+                if (s.child <= 0) {
+                    giveBack(s);
+                    continue;
+                }
+                kill(-s.child, SIGKILL);  // orphaned by the server
                 readSome(s.err, s.run.output);
                 stopServer(s);
-                s.run.error = "the batch server ended unexpectedly";
+                s.run.error = "the batch server ended while checking it";
                 finish(s, FileRun::End::NotStarted, 0);
                 continue;
             }
@@ -477,12 +482,16 @@ bool CheckerPool::runWithServers(const std::vector<std::string>& files,
         closeFd(s.out);
         closeFd(s.err);
     }
-    for (; next < files.size(); ++next) {
-        FileRun r;
-        r.end = FileRun::End::Interrupted;
-        done(next, std::move(r));
-    }
     completed = !interrupted;
+    if (interrupted) {
+        for (size_t i : pending) {
+            FileRun r;
+            r.end = FileRun::End::Interrupted;
+            done(i, std::move(r));
+        }
+        pending.clear();
+    }
+    leftover.assign(pending.begin(), pending.end());
     return true;
 }
 

@@ -24,7 +24,8 @@ public:
 
     // Use `server` (tarnwick-batch), which reads the definitions once and
     // forks a checking child per file, in place of one checker start per
-    // file. When it cannot start, every file gets its own checker process.
+    // file. When it cannot start, or keeps ending before it starts a file, the
+    // files left get a checker process each.
     void useBatchServer(std::string server) { server_ = std::move(server); }
     bool usedBatchServer() const { return usedServer_; }
 
@@ -37,7 +38,9 @@ public:
              const std::function<void()>& tick);
 
 private:
-    bool runWithServers(const std::vector<std::string>& files,
+    // False when no server could start. Otherwise `leftover` (all files on
+    // entry) ends as the files still to check once every server was given up.
+    bool runWithServers(const std::vector<std::string>& files, std::vector<size_t>& leftover,
                         const std::function<void(size_t, FileRun&&)>& done,
                         const std::function<void()>& tick, bool& completed);
 

@@ -312,12 +312,14 @@ batch)
 #!/usr/bin/env bash
 set -m  # each child in its own process group, as the real server does
 echo ready
+# Children keep standard output (the protocol) out of reach, as the real ones.
 while IFS= read -r f; do
     case $f in
-        *hang.php) (sleep 300) & ;;
-        *crash.php) (kill -SEGV $BASHPID) & ;;
-        *die.php) exit 1 ;;
-        *) (echo "$f(1): batch checker" >&2; exit 255) & ;;
+        *hang.php) (sleep 300) > /dev/null & ;;
+        *crash.php) (kill -SEGV $BASHPID) > /dev/null & ;;
+        *zz-die.php) exit 1 ;;  # before starting the file
+        *m-die.php) (sleep 300) > /dev/null & echo "started $!"; echo $! > "${f%.php}.pid"; exit 1 ;;
+        *) (echo "$f(1): batch checker" >&2; exit 5) > /dev/null & ;;
     esac
     pid=$!
     echo "started $pid"
@@ -327,16 +329,30 @@ while IFS= read -r f; do
 done
 SH
     chmod +x bin/tarnwick bin/tarnwick-batch
-    touch t/a.php t/crash.php t/die.php t/hang.php t/z.php
+    touch t/a.php t/crash.php t/hang.php t/m-die.php t/z.php t/zz-die.php
     SECONDS=0
     run -q -j1 --timeout=1 t
     expect_status "$status" 2 "stand-in batch server"
-    [ $SECONDS -lt 60 ] || fail "the run waited for the hung child"
+    [ $SECONDS -lt 60 ] || fail "the run waited for a hung child"
+    # A server that ends while checking a file is replaced; one that keeps
+    # ending before it starts a file is given up, and the file is checked by
+    # a checker process of its own.
     expect_same "t/a.php(1): batch checker
-t/z.php(1): batch checker" "$out" "findings through the batch server, also after it died"
+t/z.php(1): batch checker
+t/zz-die.php(1): per-file checker" "$out" "findings through the batch server, also after it died"
     [[ $err == *"t/crash.php: the checker was killed by signal 11"* ]] || fail "crash through the server: $err"
     [[ $err == *"t/hang.php: the checker did not finish within the time limit of 1 s"* ]] || fail "time-out: $err"
-    [[ $err == *"t/die.php: the batch server ended unexpectedly"* ]] || fail "server death: $err"
+    [[ $err == *"t/m-die.php: the batch server ended while checking it"* ]] || fail "server death: $err"
+    [[ $err != *"zz-die.php:"* ]] || fail "a file blamed for the server's end: $err"
+    [[ $err != *"a.php:"* && $err != *"z.php:"* ]] || fail "a clean run reported as a failure: $err"
+    alive() { [ -r "/proc/$1/stat" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat"; }
+    if [ -s t/m-die.pid ]; then
+        pid=$(cat t/m-die.pid)
+        for _ in 1 2 3 4 5 6 7 8 9 10; do alive "$pid" || break; sleep 0.5; done
+        if alive "$pid"; then fail "the child of the dead server survived"; kill "$pid"; fi
+    else
+        fail "the stand-in server did not start m-die.php"
+    fi
     run -q --no-batch t/a.php
     expect_same "t/a.php(1): per-file checker" "$out" "--no-batch"
 
