@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <sched.h>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -73,6 +74,8 @@ bool readFile(const std::string& path, std::string& out) {
 }
 
 int cpuCount() {
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0) return CPU_COUNT(&set);
     long n = sysconf(_SC_NPROCESSORS_ONLN);
     return n < 1 ? 1 : static_cast<int>(std::min(n, 1024L));
 }
