@@ -366,6 +366,28 @@ t/zz-die.php(1): per-file checker" "$out" "findings through the batch server, al
         || fail "no definitions: $err"
     ;;
 
+parity)
+    # Every end-to-end case of the checker, run through the runner and its
+    # batch server: the same findings (the runner merges the checker's syntax
+    # and semantic lists into one order, so lines are compared sorted).
+    checked=0
+    for case in "$(cd "$here/../e2e/cases" && pwd)"/*/; do
+        case=${case%/}
+        [ -f "$case/case.php" ] || continue
+        [ -e "$case/args" ] || [ -e "$case/env" ] || [ -e "$case/setup.sh" ] || [ -e "$case/wrapper" ] && continue
+        grep -q '@INSTALL@' "$case/expected.stderr" && continue
+        expected_status=$(tr -d '[:space:]' < "$case/expected.status")
+        [ "$expected_status" -ge 1 ] && [ "$expected_status" -le 4 ] && continue
+        cd "$case"; run -q --timeout=60 case.php; cd "$work"  # as the cases run: from their folder
+        expected=$(sed "s#@DIR@#$case#g" "$case/expected.stderr" | LC_ALL=C sort)
+        expect_same "$expected" "$(printf '%s\n' "$out" | sed '/^$/d' | LC_ALL=C sort)" "$(basename "$case")"
+        expect_status "$status" "$([ "$expected_status" = 0 ] && echo 0 || echo 1)" "$(basename "$case")"
+        checked=$((checked + 1))
+    done
+    echo "$checked cases compared"
+    [ "$checked" -ge 40 ] || fail "only $checked cases compared"
+    ;;
+
 *)
     echo "unknown scenario $scenario"
     exit 1
