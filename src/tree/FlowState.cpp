@@ -1,5 +1,6 @@
 #include "tree/FlowState.h"
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -9,8 +10,50 @@ namespace {
 
 uint64_t lastStamp = 0;  // stamps are unique across components
 
+// Leaf sets come from the pool as well as their tree nodes.
+FlowSet* newFlowSet(FlowSet&& from) { return new (allocateNode(sizeof(FlowSet))) FlowSet(std::move(from)); }
+void deleteFlowSet(FlowSet* s) {
+    if (!s) return;
+    s->~FlowSet();
+    releaseNode(s, sizeof(FlowSet));
+}
 
 }  // namespace
+
+FlowSuccessors::~FlowSuccessors() {
+    if (data_ == inline_) return;
+    deleteFlowSet(index_);
+    releaseNode(data_, sizeof(FlowState*) * capacity_);
+}
+
+size_t FlowSuccessors::count(FlowState* s) const {
+    if (size_ > IndexFrom) return index_->count(s);
+    for (uint32_t i = 0; i < size_; ++i)
+        if (data_[i] == s) return 1;
+    return 0;
+}
+
+bool FlowSuccessors::insert(FlowState* s) {
+    if (count(s)) return false;
+    if (size_ == capacity_) {
+        const uint32_t cap = capacity_ * 2;
+        auto** fresh = static_cast<FlowState**>(allocateNode(sizeof(FlowState*) * cap));
+        for (uint32_t i = 0; i < size_; ++i) fresh[i] = data_[i];
+        if (data_ == inline_) {
+            index_ = nullptr;
+        } else {
+            releaseNode(data_, sizeof(FlowState*) * capacity_);
+        }
+        data_ = fresh;
+        capacity_ = cap;
+    }
+    data_[size_++] = s;
+    if (size_ > IndexFrom) {
+        if (!index_) index_ = newFlowSet(FlowSet(data_, data_ + size_));
+        else index_->insert(s);
+    }
+    return true;
+}
 
 // Breadth-first walk by levels, so that long chains need no recursion. A
 // state is expanded once per walk (its mark holds the walk's number), so
@@ -41,7 +84,7 @@ void FlowState::walk(FlowState* start, FlowSet& out, bool all) {
 // through it is not freed twice here.
 FlowState::~FlowState() {
     delete successors;
-    delete leafCache;
+    deleteFlowSet(leafCache);
 }
 
 FlowComponent* FlowState::findComponent() {
@@ -59,8 +102,8 @@ FlowComponent* FlowState::findComponent() {
 bool FlowState::attach(FlowState* s) {
     if (closed) return false;
     if (!s) return true;
-    if (!successors) successors = new FlowSet();
-    if (successors->insert(s).second) {
+    if (!successors) successors = new FlowSuccessors();
+    if (successors->insert(s)) {
         FlowComponent* mine = findComponent();
         FlowComponent* theirs = s->findComponent();
         if (theirs != mine) theirs->merged = mine;
@@ -86,7 +129,7 @@ void FlowState::rememberLeaves(FlowSet&& leaves) {
     if (leafCache)
         *leafCache = std::move(leaves);
     else
-        leafCache = new FlowSet(std::move(leaves));
+        leafCache = newFlowSet(std::move(leaves));
     leafCacheStamp = findComponent()->stamp;
 }
 
@@ -111,7 +154,7 @@ bool FlowState::absorb(FlowState* s) {
         std::swap(leafCache, s->leafCache);
         leafCache->insert(refused.begin(), refused.end());
         leafCacheStamp = findComponent()->stamp;
-        delete s->leafCache;
+        deleteFlowSet(s->leafCache);
         s->leafCache = nullptr;
     }
     return taken;
@@ -142,7 +185,7 @@ void FlowState::fork(FlowState* const* graphs, size_t count, bool* taken) {
     for (size_t i = 0; i < count; ++i) {
         if (!taken[i]) continue;
         next.insert(graphs[i]->leafCache->begin(), graphs[i]->leafCache->end());
-        delete graphs[i]->leafCache;
+        deleteFlowSet(graphs[i]->leafCache);
         graphs[i]->leafCache = nullptr;
     }
     rememberLeaves(std::move(next));
