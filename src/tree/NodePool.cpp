@@ -10,7 +10,9 @@ namespace php {
 
 namespace {
 
-constexpr std::size_t Granule = 16;
+// Blocks are 8-byte aligned (no node, set or state needs more), so sizes are
+// rounded to 8 bytes rather than 16: a tenth less memory for the nodes.
+constexpr std::size_t Granule = 8;
 constexpr std::size_t MaxPooled = 512;
 constexpr std::size_t Classes = MaxPooled / Granule;
 // Chunks are large and asked for as transparent huge pages where the system
