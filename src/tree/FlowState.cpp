@@ -1,6 +1,7 @@
 #include "tree/FlowState.h"
 
 #include <new>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -20,16 +21,22 @@ void deleteFlowSet(FlowSet* s) {
 
 }  // namespace
 
+// The indexes of the few successor sets past IndexFrom entries.
+static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
+    static std::map<const FlowSuccessors*, FlowSet> indexes;
+    return indexes;
+}
+
 FlowSuccessors::~FlowSuccessors() {
-    if (data_ == inline_) return;
-    deleteFlowSet(index_);
-    releaseNode(data_, sizeof(FlowState*) * capacity_);
+    if (size_ > IndexFrom) successorIndexes().erase(this);
+    if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
 }
 
 size_t FlowSuccessors::count(FlowState* s) const {
-    if (size_ > IndexFrom) return index_->count(s);
+    if (size_ > IndexFrom) return successorIndexes().at(this).count(s);
+    FlowState* const* d = data();
     for (uint32_t i = 0; i < size_; ++i)
-        if (data_[i] == s) return 1;
+        if (d[i] == s) return 1;
     return 0;
 }
 
@@ -38,20 +45,18 @@ bool FlowSuccessors::insert(FlowState* s) {
     if (size_ == capacity_) {
         const uint32_t cap = capacity_ * 2;
         auto** fresh = static_cast<FlowState**>(allocateNode(sizeof(FlowState*) * cap));
-        for (uint32_t i = 0; i < size_; ++i) fresh[i] = data_[i];
-        if (data_ == inline_) {
-            index_ = nullptr;
-        } else {
-            releaseNode(data_, sizeof(FlowState*) * capacity_);
-        }
-        data_ = fresh;
+        FlowState** old = data();
+        for (uint32_t i = 0; i < size_; ++i) fresh[i] = old[i];
+        if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
+        many_ = fresh;
         capacity_ = cap;
     }
-    data_[size_++] = s;
-    if (size_ > IndexFrom) {
-        if (!index_) index_ = newFlowSet(FlowSet(data_, data_ + size_));
-        else index_->insert(s);
-    }
+    FlowState** d = data();
+    d[size_++] = s;
+    if (size_ == IndexFrom + 1)
+        successorIndexes().emplace(this, FlowSet(d, d + size_));
+    else if (size_ > IndexFrom)
+        successorIndexes().at(this).insert(s);
     return true;
 }
 

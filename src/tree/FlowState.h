@@ -13,10 +13,10 @@ class FlowState;
 using FlowSet = std::set<FlowState*, std::less<FlowState*>, PoolAllocator<FlowState*>>;  // by address
 
 // The successors of one state, in the order attached. Almost every state has
-// one or two, so those live inside the set (which comes from the node pool):
-// a tree set per state cost two thirds of the flow graph's memory. Past
-// IndexFrom entries (a switch subject's leaves have one per label) a tree
-// index keeps membership tests logarithmic.
+// one, so that one lives inside the set (16 bytes, from the node pool): a tree
+// set per state cost two thirds of the flow graph's memory. More go to a
+// pooled array; past IndexFrom entries (a switch subject's leaves have one
+// per label) a tree index kept aside keeps membership tests logarithmic.
 class FlowSuccessors {
 public:
     FlowSuccessors() = default;
@@ -31,20 +31,20 @@ public:
     size_t count(FlowState* s) const;
     size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
-    FlowState* const* begin() const { return data_; }
-    FlowState* const* end() const { return data_ + size_; }
+    FlowState* const* begin() const { return data(); }
+    FlowState* const* end() const { return data() + size_; }
 
 private:
     static constexpr uint32_t IndexFrom = 8;
-    // Inline entries until they overflow; then the array is elsewhere and
-    // the slot holds the index (null until IndexFrom entries).
+    FlowState* const* data() const { return capacity_ == 1 ? &one_ : many_; }
+    FlowState** data() { return capacity_ == 1 ? &one_ : many_; }
+
     union {
-        FlowState* inline_[2] = {nullptr, nullptr};
-        FlowSet* index_;
+        FlowState* one_ = nullptr;
+        FlowState** many_;
     };
-    FlowState** data_ = inline_;
     uint32_t size_ = 0;
-    uint32_t capacity_ = 2;
+    uint32_t capacity_ = 1;
 };
 
 // The connected part of the flow graphs a state belongs to (union-find; every
