@@ -5,14 +5,17 @@ memory (maximum resident set of the process), on an empty file, tcpdf.php from
 the Debian corpus and generated files of 1, 5 and 25 MB; prints the machine
 it ran on first.
 
-    bench/php_lint_ratio.py [--checker build/tarnwick] [--runs 11] [--sizes 1,5,25]
-                            [--cache DIR]
+    bench/php_lint_ratio.py [--checker build/tarnwick] [--reference OTHER] [--runs 11]
+                            [--sizes 1,5,25] [--cache DIR]
 
 Needs `php` on the PATH (Debian/Ubuntu: apt-get install php-cli) and the
 corpus that bench/robustness.py fetches (tcpdf.php is skipped without it).
 Targets: tcpdf.php and the 5 MB file at most 0.7 times `php -l`, an empty file
 at most 0.5 times, peak memory at most 25 bytes per source byte, and time and
-memory per MB of the generated files within 20 % of each other.
+memory per MB of the generated files within 20 % of each other. B/B is
+the checker's peak memory per byte of source, ms/MB and MiB/MB its wall time
+and peak memory per MB (the checker's exit status is the number of findings,
+shown when not 0; tcpdf.php includes further files of its package).
 Not a test: nothing here fails; read the numbers.
 """
 import argparse
@@ -107,12 +110,12 @@ def generate(path, megabytes):
 
 
 def run(cmd):
-    """Runs cmd; returns (wall seconds, peak resident KiB, exit status)."""
+    """Runs cmd; returns (wall seconds, CPU seconds, peak resident KiB, exit status)."""
     t0 = time.perf_counter()
     p = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     _, status, usage = os.wait4(p.pid, 0)
     wall = time.perf_counter() - t0
-    return wall, usage.ru_maxrss, os.waitstatus_to_exitcode(status)
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss, os.waitstatus_to_exitcode(status)
 
 
 def machine():
@@ -142,6 +145,8 @@ def main():
     here = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     ap = argparse.ArgumentParser()
     ap.add_argument("--checker", default=os.path.join(here, "build", "tarnwick"))
+    ap.add_argument("--reference", help="a second checker (e.g. a build of an older revision), "
+                    "run in the same alternation, so both are measured under the same load")
     ap.add_argument("--runs", type=int, default=11)
     ap.add_argument("--sizes", default="1,5,25", help="generated file sizes in MB")
     ap.add_argument("--cache", default=os.path.join(
@@ -154,6 +159,10 @@ def main():
     rev = subprocess.run(["git", "-C", here, "rev-parse", "--short", "HEAD"],
                          capture_output=True, text=True).stdout.strip()
     print("checker: %s (%s)" % (checker, rev or "?"))
+    checkers = [("tarnwick", checker)]
+    if args.reference:
+        print("reference: %s" % os.path.abspath(args.reference))
+        checkers.insert(0, ("reference", os.path.abspath(args.reference)))
 
     tmp = tempfile.mkdtemp(prefix="tw-bench-")
     try:
@@ -173,30 +182,36 @@ def main():
             # Fewer runs for the big files; the spread there is small.
             inputs.append(("generated %g MB" % mb, path, max(3, args.runs if mb < 10 else args.runs // 2)))
 
-        print("%-17s %10s %5s %10s %10s %6s %10s %10s %6s %8s %8s %7s" % (
-            "input", "bytes", "runs", "tarnwick", "php -l", "ratio", "tw peak", "php peak",
-            "ratio", "B/B", "ms/MB", "MiB/MB"))
+        # Wall time is what a user waits; CPU time (user + system) is also
+        # shown because on a shared machine the wall time includes waiting.
+        print("%-21s %9s %4s | %9s %9s %5s | %9s %9s %5s | %8s %8s %5s | %5s %6s %6s" % (
+            "input", "bytes", "runs", "tw wall", "php wall", "ratio", "tw cpu", "php cpu", "ratio",
+            "tw peak", "php peak", "ratio", "B/B", "ms/MB", "MiB/MB"))
         for name, path, runs in inputs:
-            tw, php = [], []
+            tws = {label: [] for label, _ in checkers}
+            php = []
             status = set()
             for _ in range(runs):
-                t, m, s = run([checker, path])
-                tw.append((t, m))
-                status.add(s)
-                t, m, _ = run(["php", "-l", path])
-                php.append((t, m))
+                for label, exe in checkers:
+                    t, c, m, s = run([exe, path])
+                    tws[label].append((t, c, m))
+                    status.add(s)
+                t, c, m, _ = run(["php", "-l", path])
+                php.append((t, c, m))
             size = os.path.getsize(path)
-            tt = statistics.median(t for t, _ in tw)
-            pt = statistics.median(t for t, _ in php)
-            tm = statistics.median(m for _, m in tw)
-            pm = statistics.median(m for _, m in php)
+            med = lambda rows, i: statistics.median(r[i] for r in rows)  # noqa: E731
+            pt, pc, pm = med(php, 0), med(php, 1), med(php, 2)
             mb = size / 1024 / 1024
-            per = ("%8.0f %8.1f %7.1f" % (tm * 1024 / size, tt * 1000 / mb, tm / 1024 / mb)
-                   if size > 100000 else "%8s %8s %7s" % ("-", "-", "-"))
-            print("%-17s %10d %5d %8.1fms %8.1fms %6.2f %7.1fMiB %7.1fMiB %6.2f %s%s" % (
-                name, size, runs, tt * 1000, pt * 1000, tt / pt, tm / 1024, pm / 1024,
-                tm / pm, per, "" if status == {0} else "  (exit status %s)"
-                % ",".join(map(str, sorted(status)))))
+            for label, _ in checkers:
+                tw = tws[label]
+                tt, tc, tm = med(tw, 0), med(tw, 1), med(tw, 2)
+                per = ("%5.0f %6.1f %6.1f" % (tm * 1024 / size, tt * 1000 / mb, tm / 1024 / mb)
+                       if size > 100000 else "%5s %6s %6s" % ("-", "-", "-"))
+                shown = name if len(checkers) == 1 else "%s [%s]" % (name, label[:3])
+                print("%-21s %9d %4d | %7.1fms %7.1fms %5.2f | %7.1fms %7.1fms %5.2f | %5.1fMiB %5.1fMiB %5.2f | %s%s" % (
+                    shown, size, runs, tt * 1000, pt * 1000, tt / pt, tc * 1000, pc * 1000,
+                    tc / pc if pc else float("nan"), tm / 1024, pm / 1024, tm / pm, per,
+                    "" if status == {0} else "  (exit status %s)" % ",".join(map(str, sorted(status)))))
             sys.stdout.flush()
     finally:
         shutil.rmtree(tmp, ignore_errors=True)
