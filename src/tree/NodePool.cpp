@@ -22,6 +22,7 @@ constexpr std::size_t Classes = MaxPooled / Granule;
 constexpr std::size_t FirstChunkSize = 256 * 1024;
 constexpr std::size_t ChunkSize = 4 * 1024 * 1024;
 constexpr std::size_t HugePage = 2 * 1024 * 1024;
+constexpr std::size_t HugeChunks = 16;
 std::size_t chunksMade = 0;
 
 char* newChunk(std::size_t& size) {
@@ -40,7 +41,11 @@ char* newChunk(std::size_t& size) {
     std::uintptr_t end = base + size + HugePage;
     if (end > aligned + size) munmap(reinterpret_cast<void*>(aligned + size), end - aligned - size);
 #ifdef MADV_HUGEPAGE
-    madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    // Only the first HugeChunks chunks: on a virtual machine a huge page at
+    // times costs far more system time than its 512 small faults (the host
+    // must back it anew), and past a few dozen megabytes that variance
+    // outweighed the saving.
+    if (chunksMade <= HugeChunks) madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
 #endif
     return reinterpret_cast<char*>(aligned);
 }
