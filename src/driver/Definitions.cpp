@@ -23,7 +23,7 @@ void installIncludeHost() {
     host.parse = parseStream;
 }
 
-bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile) {
+bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile, bool release) {
     installIncludeHost();
     parseStream(stream, fullPath);
     if (roots().empty()) return false;
@@ -32,7 +32,7 @@ bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile
     if (userFile) root->enterIncluded(fullPath, root);
     root->link();
     root->check();
-    releaseCurrentRoot();
+    if (release) releaseCurrentRoot();
     return true;
 }
 

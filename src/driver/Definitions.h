@@ -10,8 +10,9 @@ namespace php {
 bool readDefinitionFile(const std::string& installationDirectory, const std::string& fileName);
 
 // Parses and analyses the file already open as `stream` under `fullPath`
-// through both passes, then releases its root. False when it yields no root.
-bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile);
+// through both passes, then releases its root unless `release` is false (the
+// root stays in roots()). False when it yields no root.
+bool analyseRootOf(std::FILE* stream, const std::string& fullPath, bool userFile, bool release = true);
 
 // Parses an open stream under `fullPath` from a fresh scanner state; a root
 // it yields is appended to roots().

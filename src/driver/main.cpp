@@ -1,3 +1,4 @@
+#include <malloc.h>
 #include <pthread.h>
 
 #include "driver/Driver.h"
@@ -22,6 +23,14 @@ void* runOnBigStack(void* p) {
 // (long operator chains, deep nesting): run them on a thread with a large,
 // lazily committed stack.
 int main(int argc, char** argv) {
+#ifdef M_ARENA_MAX
+    // One arena: the worker thread would otherwise get its own, grown 64 MiB
+    // at a time through mprotect calls; and a generous top pad and no
+    // trimming, since the heap only grows until the process ends.
+    mallopt(M_ARENA_MAX, 1);
+    mallopt(M_TOP_PAD, 16 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
     Arguments args{argc, argv, 0};
     pthread_attr_t attr;
     pthread_attr_init(&attr);

@@ -1,5 +1,7 @@
 #include "tree/FlowState.h"
 
+#include <new>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -9,8 +11,54 @@ namespace {
 
 uint64_t lastStamp = 0;  // stamps are unique across components
 
+// Leaf sets come from the pool as well as their tree nodes.
+FlowSet* newFlowSet(FlowSet&& from) { return new (allocateNode(sizeof(FlowSet))) FlowSet(std::move(from)); }
+void deleteFlowSet(FlowSet* s) {
+    if (!s) return;
+    s->~FlowSet();
+    releaseNode(s, sizeof(FlowSet));
+}
 
 }  // namespace
+
+// The indexes of the few successor sets past IndexFrom entries.
+static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
+    static std::map<const FlowSuccessors*, FlowSet> indexes;
+    return indexes;
+}
+
+FlowSuccessors::~FlowSuccessors() {
+    if (size_ > IndexFrom) successorIndexes().erase(this);
+    if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
+}
+
+size_t FlowSuccessors::count(FlowState* s) const {
+    if (size_ > IndexFrom) return successorIndexes().at(this).count(s);
+    FlowState* const* d = data();
+    for (uint32_t i = 0; i < size_; ++i)
+        if (d[i] == s) return 1;
+    return 0;
+}
+
+bool FlowSuccessors::insert(FlowState* s) {
+    if (count(s)) return false;
+    if (size_ == capacity_) {
+        const uint32_t cap = capacity_ * 2;
+        auto** fresh = static_cast<FlowState**>(allocateNode(sizeof(FlowState*) * cap));
+        FlowState** old = data();
+        for (uint32_t i = 0; i < size_; ++i) fresh[i] = old[i];
+        if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
+        many_ = fresh;
+        capacity_ = cap;
+    }
+    FlowState** d = data();
+    d[size_++] = s;
+    if (size_ == IndexFrom + 1)
+        successorIndexes().emplace(this, FlowSet(d, d + size_));
+    else if (size_ > IndexFrom)
+        successorIndexes().at(this).insert(s);
+    return true;
+}
 
 // Breadth-first walk by levels, so that long chains need no recursion. A
 // state is expanded once per walk (its mark holds the walk's number), so
@@ -41,7 +89,7 @@ void FlowState::walk(FlowState* start, FlowSet& out, bool all) {
 // through it is not freed twice here.
 FlowState::~FlowState() {
     delete successors;
-    delete leafCache;
+    deleteFlowSet(leafCache);
 }
 
 FlowComponent* FlowState::findComponent() {
@@ -59,8 +107,8 @@ FlowComponent* FlowState::findComponent() {
 bool FlowState::attach(FlowState* s) {
     if (closed) return false;
     if (!s) return true;
-    if (!successors) successors = new FlowSet();
-    if (successors->insert(s).second) {
+    if (!successors) successors = new FlowSuccessors();
+    if (successors->insert(s)) {
         FlowComponent* mine = findComponent();
         FlowComponent* theirs = s->findComponent();
         if (theirs != mine) theirs->merged = mine;
@@ -86,7 +134,7 @@ void FlowState::rememberLeaves(FlowSet&& leaves) {
     if (leafCache)
         *leafCache = std::move(leaves);
     else
-        leafCache = new FlowSet(std::move(leaves));
+        leafCache = newFlowSet(std::move(leaves));
     leafCacheStamp = findComponent()->stamp;
 }
 
@@ -111,7 +159,7 @@ bool FlowState::absorb(FlowState* s) {
         std::swap(leafCache, s->leafCache);
         leafCache->insert(refused.begin(), refused.end());
         leafCacheStamp = findComponent()->stamp;
-        delete s->leafCache;
+        deleteFlowSet(s->leafCache);
         s->leafCache = nullptr;
     }
     return taken;
@@ -142,7 +190,7 @@ void FlowState::fork(FlowState* const* graphs, size_t count, bool* taken) {
     for (size_t i = 0; i < count; ++i) {
         if (!taken[i]) continue;
         next.insert(graphs[i]->leafCache->begin(), graphs[i]->leafCache->end());
-        delete graphs[i]->leafCache;
+        deleteFlowSet(graphs[i]->leafCache);
         graphs[i]->leafCache = nullptr;
     }
     rememberLeaves(std::move(next));

@@ -12,6 +12,41 @@ class FlowState;
 
 using FlowSet = std::set<FlowState*, std::less<FlowState*>, PoolAllocator<FlowState*>>;  // by address
 
+// The successors of one state, in the order attached. Almost every state has
+// one, so that one lives inside the set (16 bytes, from the node pool): a tree
+// set per state cost two thirds of the flow graph's memory. More go to a
+// pooled array; past IndexFrom entries (a switch subject's leaves have one
+// per label) a tree index kept aside keeps membership tests logarithmic.
+class FlowSuccessors {
+public:
+    FlowSuccessors() = default;
+    FlowSuccessors(const FlowSuccessors&) = delete;
+    FlowSuccessors& operator=(const FlowSuccessors&) = delete;
+    ~FlowSuccessors();
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
+
+    // False when s was already present.
+    bool insert(FlowState* s);
+    size_t count(FlowState* s) const;
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    FlowState* const* begin() const { return data(); }
+    FlowState* const* end() const { return data() + size_; }
+
+private:
+    static constexpr uint32_t IndexFrom = 8;
+    FlowState* const* data() const { return capacity_ == 1 ? &one_ : many_; }
+    FlowState** data() { return capacity_ == 1 ? &one_ : many_; }
+
+    union {
+        FlowState* one_ = nullptr;
+        FlowState** many_;
+    };
+    uint32_t size_ = 0;
+    uint32_t capacity_ = 1;
+};
+
 // The connected part of the flow graphs a state belongs to (union-find; every
 // state carries one, and a component is named by the root's). Its stamp
 // changes whenever an edge is added inside it, which tells whether a
@@ -26,7 +61,7 @@ struct FlowComponent {
 class FlowState {
 public:
     ParserBase* owner = nullptr;  // null: an empty state
-    FlowSet* successors = nullptr;
+    FlowSuccessors* successors = nullptr;
     bool closed = false;
     bool dismantled = false;
     bool attached = false;

@@ -1,16 +1,54 @@
 #include "tree/NodePool.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
+
+#include <sys/mman.h>
 
 namespace php {
 
 namespace {
 
-constexpr std::size_t Granule = 16;
+// Blocks are 8-byte aligned (no node, set or state needs more), so sizes are
+// rounded to 8 bytes rather than 16: a tenth less memory for the nodes.
+constexpr std::size_t Granule = 8;
 constexpr std::size_t MaxPooled = 512;
 constexpr std::size_t Classes = MaxPooled / Granule;
-constexpr std::size_t ChunkSize = 64 * 1024;
+// Chunks are large and asked for as transparent huge pages where the system
+// grants them on request: a large file builds hundreds of megabytes of
+// nodes, and faulting them in 4 KiB at a time cost a third of the run. The
+// first chunk is small so that a tiny file stays small.
+constexpr std::size_t FirstChunkSize = 256 * 1024;
+constexpr std::size_t ChunkSize = 4 * 1024 * 1024;
+constexpr std::size_t HugePage = 2 * 1024 * 1024;
+constexpr std::size_t HugeChunks = 16;
+std::size_t chunksMade = 0;
+
+char* newChunk(std::size_t& size) {
+    size = chunksMade++ == 0 ? FirstChunkSize : ChunkSize;
+    if (size < ChunkSize) {
+        void* p = std::malloc(size);
+        if (!p) throw std::bad_alloc();
+        return static_cast<char*>(p);
+    }
+    // Over-allocate by one huge page to align the chunk on one.
+    void* raw = mmap(nullptr, size + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) throw std::bad_alloc();
+    auto base = reinterpret_cast<std::uintptr_t>(raw);
+    std::uintptr_t aligned = (base + HugePage - 1) & ~(static_cast<std::uintptr_t>(HugePage) - 1);
+    if (aligned > base) munmap(raw, aligned - base);
+    std::uintptr_t end = base + size + HugePage;
+    if (end > aligned + size) munmap(reinterpret_cast<void*>(aligned + size), end - aligned - size);
+#ifdef MADV_HUGEPAGE
+    // Only the first HugeChunks chunks: on a virtual machine a huge page at
+    // times costs far more system time than its 512 small faults (the host
+    // must back it anew), and past a few dozen megabytes that variance
+    // outweighed the saving.
+    if (chunksMade <= HugeChunks) madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+#endif
+    return reinterpret_cast<char*>(aligned);
+}
 
 struct FreeBlock {
     FreeBlock* next;
@@ -25,9 +63,9 @@ long inUse = 0;
 void* carve(std::size_t bytes) {
     if (static_cast<std::size_t>(chunkEnd - chunkCursor) < bytes) {
         // The remainder of the old chunk is abandoned; chunks are never freed.
-        chunkCursor = static_cast<char*>(std::malloc(ChunkSize));
-        if (!chunkCursor) throw std::bad_alloc();
-        chunkEnd = chunkCursor + ChunkSize;
+        std::size_t size = 0;
+        chunkCursor = newChunk(size);
+        chunkEnd = chunkCursor + size;
     }
     void* p = chunkCursor;
     chunkCursor += bytes;

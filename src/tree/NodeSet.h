@@ -11,8 +11,9 @@ namespace php {
 class ParserBase;
 
 // A set of nodes in insertion order, so that nothing that walks it depends on
-// where the nodes were allocated. Predecessor and exit sets hold one or two
-// nodes almost always, so the first two live inside the set itself and a
+// where the nodes were allocated. Predecessor and exit sets hold one node
+// almost always, so that one lives inside the set itself (16 bytes, from the
+// node pool: there is one per node); more go to a pooled array and a
 // membership test is a short scan.
 class NodeSet {
 public:
@@ -35,46 +36,51 @@ public:
     bool insert(ParserBase* node) {
         if (count(node)) return false;
         if (size_ == capacity_) grow();
-        data_[size_++] = node;
+        data()[size_++] = node;
         return true;
     }
     size_t count(ParserBase* node) const {
+        ParserBase* const* d = data();
         for (uint32_t i = 0; i < size_; ++i)
-            if (data_[i] == node) return 1;
+            if (d[i] == node) return 1;
         return 0;
     }
     bool empty() const { return size_ == 0; }
     bool operator==(const NodeSet& other) const {
         if (size_ != other.size_) return false;
         for (uint32_t i = 0; i < size_; ++i)
-            if (data_[i] != other.data_[i]) return false;
+            if (data()[i] != other.data()[i]) return false;
         return true;
     }
     size_t size() const { return size_; }
-    ParserBase* const* begin() const { return data_; }
-    ParserBase* const* end() const { return data_ + size_; }
+    ParserBase* const* begin() const { return data(); }
+    ParserBase* const* end() const { return data() + size_; }
     void clear() {
-        if (data_ != inline_) std::free(data_);
-        data_ = inline_;
+        if (capacity_ > 1) releaseNode(many_, sizeof(ParserBase*) * capacity_);
+        one_ = nullptr;
         size_ = 0;
-        capacity_ = 2;
+        capacity_ = 1;
     }
 
 private:
+    ParserBase* const* data() const { return capacity_ == 1 ? &one_ : many_; }
+    ParserBase** data() { return capacity_ == 1 ? &one_ : many_; }
     void grow() {
         uint32_t cap = capacity_ * 2;
-        auto** fresh = static_cast<ParserBase**>(std::malloc(sizeof(ParserBase*) * cap));
-        if (!fresh) throw std::bad_alloc();
-        for (uint32_t i = 0; i < size_; ++i) fresh[i] = data_[i];
-        if (data_ != inline_) std::free(data_);
-        data_ = fresh;
+        auto** fresh = static_cast<ParserBase**>(allocateNode(sizeof(ParserBase*) * cap));
+        ParserBase** old = data();
+        for (uint32_t i = 0; i < size_; ++i) fresh[i] = old[i];
+        if (capacity_ > 1) releaseNode(many_, sizeof(ParserBase*) * capacity_);
+        many_ = fresh;
         capacity_ = cap;
     }
 
-    ParserBase* inline_[2] = {nullptr, nullptr};
-    ParserBase** data_ = inline_;
+    union {
+        ParserBase* one_ = nullptr;
+        ParserBase** many_;
+    };
     uint32_t size_ = 0;
-    uint32_t capacity_ = 2;
+    uint32_t capacity_ = 1;
 };
 
 }  // namespace php

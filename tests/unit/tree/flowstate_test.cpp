@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <vector>
@@ -88,6 +89,31 @@ TEST(FlowState, AttachRefusesWhenClosedAndKeepsOneEdge) {
     EXPECT_FALSE(x.attach(&t));
 }
 
+// Past the inline entries and past the size where an index takes over
+// membership: order of attachment kept, duplicates refused at every size,
+// leaves found through the overflowed array, and everything freed.
+TEST(FlowState, ManySuccessorsKeepOrderAndRefuseDuplicates) {
+    const long before = live();
+    {
+        FlowState hub;
+        std::vector<FlowState*> targets;
+        for (int i = 0; i < 40; ++i) targets.push_back(new FlowState());
+        for (size_t i = 0; i < targets.size(); ++i) {
+            EXPECT_TRUE(hub.attach(targets[i]));
+            for (size_t j = 0; j <= i; j += 7) hub.attach(targets[j]);  // already present
+            EXPECT_EQ(hub.successors->size(), i + 1);
+        }
+        EXPECT_TRUE(std::equal(targets.begin(), targets.end(), hub.successors->begin(),
+                               hub.successors->end()));
+        FlowState stranger;
+        EXPECT_EQ(hub.successors->count(&stranger), 0u);
+        EXPECT_EQ(hub.successors->count(targets[33]), 1u);
+        EXPECT_EQ(leavesOf(&hub), FlowSet(targets.begin(), targets.end()));
+        hub.destroyGraph();
+    }
+    EXPECT_EQ(live(), before);
+}
+
 TEST(FlowState, AbsorbIntoSingleStates) {
     FlowState closed, s;
     closed.closed = true;
@@ -98,7 +124,7 @@ TEST(FlowState, AbsorbIntoSingleStates) {
     FlowState open;
     EXPECT_TRUE(open.absorb(&s));
     ASSERT_NE(open.successors, nullptr);
-    EXPECT_EQ(*open.successors, FlowSet{&s});
+    EXPECT_EQ(FlowSet(open.successors->begin(), open.successors->end()), FlowSet{&s});
 }
 
 TEST(FlowState, AbsorbAttachesOnlyToOpenLeaves) {
@@ -109,7 +135,7 @@ TEST(FlowState, AbsorbAttachesOnlyToOpenLeaves) {
     EXPECT_TRUE(root.absorb(&s));
     EXPECT_EQ(shut.successors, nullptr);
     ASSERT_NE(open.successors, nullptr);
-    EXPECT_EQ(*open.successors, FlowSet{&s});
+    EXPECT_EQ(FlowSet(open.successors->begin(), open.successors->end()), FlowSet{&s});
     EXPECT_EQ(leavesOf(&root), (FlowSet{&shut, &s}));  // a closed leaf stays a leaf
 
     // Every leaf is offered, whatever the order: two open leaves both take it.
@@ -248,7 +274,7 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         b.seedFlow();
         seq.sequenceFlow({&a, nullptr, &b});
         EXPECT_EQ(seq.flow, a.flow);
-        EXPECT_EQ(*a.flow->successors, FlowSet{b.flow});
+        EXPECT_EQ(FlowSet(a.flow->successors->begin(), a.flow->successors->end()), FlowSet{b.flow});
         FlowSet leaves = seq.flow->leafSet();
         ASSERT_EQ(leaves.size(), 1u);
         EXPECT_EQ((*leaves.begin())->owner, &seq);
@@ -272,7 +298,7 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         both.combineFlow(nullptr, &second);
         ASSERT_NE(both.flow, nullptr);
         EXPECT_EQ(both.flow->owner, nullptr);
-        EXPECT_EQ(*both.flow->successors, FlowSet{second.flow});
+        EXPECT_EQ(FlowSet(both.flow->successors->begin(), both.flow->successors->end()), FlowSet{second.flow});
         ASSERT_NE(second.flow->successors, nullptr);
         EXPECT_EQ((*second.flow->successors->begin())->owner, &both);
         both.flow->destroyGraph();
