@@ -5,6 +5,9 @@
 # $TARNWICK_CORPUS (default ~/.cache/tarnwick-corpus/tree) when present.
 # The growing corpus stays in build-fuzz/corpus-<target>/, crashes in
 # build-fuzz/artifacts-<target>/. An input slower than 10 s is a hang.
+# In-process runs keep what the analysis leaves in its tables (classes,
+# functions of each input), so the fuzzing runs in a child process that is
+# replaced now and then (-fork=1) and memory does not pile up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -53,4 +56,4 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 exec "./fuzz/fuzz_analyse_$target" -dict="$root/fuzz/php.dict" -timeout=10 -max_len=16384 \
      -rss_limit_mb=4096 -max_total_time="$seconds" -artifact_prefix="artifacts-$target/" \
-     -print_final_stats=1 "$@" "corpus-$target" "seeds-$target"
+     -print_final_stats=1 -fork=1 "$@" "corpus-$target" "seeds-$target"
