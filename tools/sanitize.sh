@@ -13,8 +13,9 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
         -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DTARNWICK_SANITIZE=ON >/dev/null
 fi
 cmake --build "$dir" -j "${JOBS:-2}"
-# Leaks are not errors here: the checker leaves its tree to the end of the
-# process on purpose. Every other report stops the process with an error.
+# Leaks are not errors here: the checker leaves its tables (scopes, classes,
+# functions) to the end of the process on purpose. Every other report stops
+# the process with an error.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=0:detect_stack_use_after_return=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export TARNWICK_SANITIZED=1
