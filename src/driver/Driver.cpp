@@ -61,7 +61,9 @@ void createObjectClass() {
     if (!scope->findClass("object")) scope->addClass("object", new Klasa("", -1, "object"));
 }
 
-bool initialise(const std::string& executable, const std::string& argument) {
+}  // namespace
+
+bool loadDefinitions(const std::string& executable) {
     RunState* state = runState();
     size_t sep = lastSeparator(executable);
     if (sep != std::string::npos) state->setInstallationDirectory(executable.substr(0, sep));
@@ -71,34 +73,20 @@ bool initialise(const std::string& executable, const std::string& argument) {
         if (std::string(name) == "/function.php") attachBuiltinHandlers();
     }
     state->definitionsMode = false;
+    return true;
+}
+
+bool prepareUserFile(const std::string& argument) {
+    RunState* state = runState();
     std::string full;
     if (!fullPath(argument, full)) return false;
-    sep = lastSeparator(full);
+    size_t sep = lastSeparator(full);
     if (sep != std::string::npos) state->setUserFileDirectory(full.substr(0, sep));
     state->appendIncludeDirectory(state->userFileDirectory);
     return true;
 }
 
-}  // namespace
-
-std::string installationPath(const std::string& executable, const char* environment) {
-    if (!executable.empty() && executable[0] == '/') return executable;
-    if (environment) return std::string(environment) + "tarnwick.exe";
-    return std::string();
-}
-
-int runTarnwick(int argc, char** argv) {
-    std::string executable = installationLookup();
-    if (argc < 2) {
-        printLine("Usage:");
-        printLine("\ttarnwick.exe phpfile");
-        return 1;
-    }
-    const std::string argument = argv[1];
-    if (!initialise(executable, argument)) {
-        printLine("Could not initialize. Please repair installation.");
-        return 3;
-    }
+int analyseAndReport(const std::string& argument, std::FILE* out) {
     std::string full;
     std::FILE* f = openForReading(argument);
     if (!f || !fullPath(argument, full)) {
@@ -119,7 +107,29 @@ int runTarnwick(int argc, char** argv) {
         }
         printLine("Tarnwick out of memory; errors caught so far:");
     }
-    return exitStatusFor(printReport(syntaxList(), semanticList(), stderr));
+    return exitStatusFor(printReport(syntaxList(), semanticList(), out));
+}
+
+
+std::string installationPath(const std::string& executable, const char* environment) {
+    if (!executable.empty() && executable[0] == '/') return executable;
+    if (environment) return std::string(environment) + "tarnwick.exe";
+    return std::string();
+}
+
+int runTarnwick(int argc, char** argv) {
+    std::string executable = installationLookup();
+    if (argc < 2) {
+        printLine("Usage:");
+        printLine("\ttarnwick.exe phpfile");
+        return 1;
+    }
+    const std::string argument = argv[1];
+    if (!loadDefinitions(executable) || !prepareUserFile(argument)) {
+        printLine("Could not initialize. Please repair installation.");
+        return 3;
+    }
+    return analyseAndReport(argument, stderr);
 }
 
 }  // namespace php

@@ -91,6 +91,8 @@ Value defineHandler(const std::string&, const std::string& file, int32_t line, s
     return result;
 }
 
+void forgetDefiningCalls() { definingCalls().clear(); }
+
 void attachBuiltinHandlers() {
     static const Handler handlers[] = {
         {"define", {{"name", false}, {"value", false}, {"case", true}}, &defineHandler},

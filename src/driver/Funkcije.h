@@ -13,6 +13,9 @@ namespace php {
 // "/function.php" declared; a missing one is an internal error.
 void attachBuiltinHandlers();
 
+// Forgets which calls defined which constants (between in-process runs).
+void forgetDefiningCalls();
+
 // The directory part of a file name; the unknown value for an unknown name.
 Value dirnameHandler(const std::string& functionName, const std::string& file, int32_t line,
                      std::vector<Value>& arguments, void* data);
