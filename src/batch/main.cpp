@@ -16,16 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "diagnostics/Greska.h"
-#include "driver/Definitions.h"
 #include "driver/Driver.h"
-#include "driver/Funkcije.h"
 #include "driver/Platform.h"
-#include "driver/Report.h"
-#include "driver/RunState.h"
-#include "model/Klasa.h"
-#include "model/SymbolTable.h"
-#include "tree/Start.h"
 
 using namespace php;
 
@@ -37,43 +29,13 @@ void printLine(const std::string& text) {
     std::fflush(stderr);
 }
 
-size_t lastSeparator(const std::string& path) {
-    size_t slash = path.rfind('/');
-    size_t backslash = path.rfind('\\');
-    if (slash == std::string::npos) return backslash;
-    if (backslash == std::string::npos) return slash;
-    return std::max(slash, backslash);
-}
-
-// The checker's run after its definitions are read.
+// The checker's run after its definitions are read: the driver's own steps.
 int checkFile(const std::string& argument) {
-    RunState* state = runState();
-    std::string full;
-    if (!fullPath(argument, full)) {
+    if (!prepareUserFile(argument)) {
         printLine("Could not initialize. Please repair installation.");
         return 3;
     }
-    size_t sep = lastSeparator(full);
-    if (sep != std::string::npos) state->setUserFileDirectory(full.substr(0, sep));
-    state->appendIncludeDirectory(state->userFileDirectory);
-    std::FILE* f = openForReading(argument);
-    if (!f) {
-        printLine("Could not open '" + argument + "'");
-        return 2;
-    }
-    try {
-        analyseRootOf(f, full, true);
-        std::fclose(f);
-        f = nullptr;
-    } catch (const std::bad_alloc&) {
-        if (f) std::fclose(f);
-        try {
-            releaseCurrentRoot();
-        } catch (...) {
-        }
-        printLine("Tarnwick out of memory; errors caught so far:");
-    }
-    return exitStatusFor(printReport(syntaxList(), semanticList(), stderr));
+    return analyseAndReport(argument, stderr);
 }
 
 int serve() {
@@ -82,19 +44,10 @@ int serve() {
         printLine("Error initializing - please check that TARNWICK_PATH env. variable is set");
         return 4;
     }
-    RunState* state = runState();
-    size_t sep = lastSeparator(executable);
-    if (sep != std::string::npos) state->setInstallationDirectory(executable.substr(0, sep));
-    SymbolTable* scope = globalBuiltinScope();
-    if (!scope->findClass("object")) scope->addClass("object", new Klasa("", -1, "object"));
-    for (const char* name : {"/class.php", "/function.php", "/constant.php"}) {
-        if (!readDefinitionFile(state->installationDirectory, name)) {
-            printLine("Could not initialize. Please repair installation.");
-            return 3;
-        }
-        if (std::string(name) == "/function.php") attachBuiltinHandlers();
+    if (!loadDefinitions(executable)) {
+        printLine("Could not initialize. Please repair installation.");
+        return 3;
     }
-    state->definitionsMode = false;
     std::printf("ready\n");
     std::fflush(stdout);
 
