@@ -16,11 +16,11 @@ import argparse
 import os
 import re
 import shutil
-import subprocess
 import sys
 import tempfile
-import threading
-import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from robustness import run_one  # noqa: E402
 
 CHUNK = '''function f%d($a, $b) {
     $c = $a + $b * 2;
@@ -86,19 +86,8 @@ def make_path(d):
 
 def run(checker, path, timeout):
     """(exit status or -signal, None on a time-out; stderr; seconds; peak MB)"""
-    t0 = time.monotonic()
-    p = subprocess.Popen([checker, path], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
-                         cwd=os.path.dirname(path))
-    expired = threading.Event()
-    timer = threading.Timer(timeout, lambda: (expired.set(), p.kill()))
-    timer.start()
-    err = p.stderr.read()
-    p.stderr.close()
-    _, status, usage = os.wait4(p.pid, 0)
-    timer.cancel()
-    p.returncode = os.waitstatus_to_exitcode(status)
-    code = None if expired.is_set() else p.returncode
-    return code, err, time.monotonic() - t0, usage.ru_maxrss / 1024
+    status, err, seconds, peak_kb, expired = run_one(checker, path, timeout, cwd=os.path.dirname(path))
+    return (None if expired else status), err, seconds, peak_kb / 1024
 
 
 def main():

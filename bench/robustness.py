@@ -82,11 +82,11 @@ def message_kind(line):
     return NUMBER.sub("N", QUOTED.sub("'…'", text))
 
 
-def run_one(checker, f, timeout):
-    """Runs the checker on `f`: (exit status or -signal, stderr, seconds,
-    peak resident kB, timed out)."""
+def run_one(checker, f, timeout, cwd=None):
+    """Runs the checker on `f` (in `cwd` when given): (exit status or -signal,
+    stderr, seconds, peak resident kB, timed out)."""
     t0 = time.monotonic()
-    p = subprocess.Popen([checker, f], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    p = subprocess.Popen([checker, f], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, cwd=cwd)
     expired = threading.Event()
 
     def kill():
