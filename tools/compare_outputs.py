@@ -21,6 +21,7 @@ import sys
 import tempfile
 
 DEF_FILES = ["class.php", "constant.php", "function.php"]
+IMAGE = "definitions.bin"
 
 
 def install(build, dest, link=False):
@@ -33,6 +34,10 @@ def install(build, dest, link=False):
         shutil.copy2(os.path.join(build, "tarnwick"), dest)
     for d in DEF_FILES:
         shutil.copy2(os.path.join(build, d), dest)
+    # The precompiled definitions, when the build has them, so that the
+    # comparison runs the checker as it is installed.
+    if os.path.exists(os.path.join(build, IMAGE)):
+        shutil.copy2(os.path.join(build, IMAGE), dest)
     return os.path.join(dest, "tarnwick")
 
 

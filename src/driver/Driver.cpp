@@ -5,6 +5,7 @@
 #include <new>
 
 #include "diagnostics/Greska.h"
+#include "driver/DefinitionImage.h"
 #include "driver/Definitions.h"
 #include "driver/Funkcije.h"
 #include "driver/Platform.h"
@@ -63,10 +64,15 @@ void createObjectClass() {
 
 }  // namespace
 
-bool loadDefinitions(const std::string& executable) {
+bool loadDefinitions(const std::string& executable, bool useImage) {
     RunState* state = runState();
     size_t sep = lastSeparator(executable);
     if (sep != std::string::npos) state->setInstallationDirectory(executable.substr(0, sep));
+    if (useImage && loadDefinitionImage(state->installationDirectory)) {
+        attachBuiltinHandlers();
+        state->definitionsMode = false;
+        return true;
+    }
     createObjectClass();
     for (const char* name : {"/class.php", "/function.php", "/constant.php"}) {
         if (!readDefinitionFile(state->installationDirectory, name)) return false;

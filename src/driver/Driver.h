@@ -10,8 +10,9 @@ std::string installationPath(const std::string& executable, const char* environm
 
 // The steps of runTarnwick, for callers that analyse in-process (the fuzz
 // targets). Reads the definition files beside `executable` into the built-in
-// scope; false when one is missing or unreadable.
-bool loadDefinitions(const std::string& executable);
+// scope, from their precompiled image when one matches them and `useImage`
+// is set; false when a file is missing or unreadable.
+bool loadDefinitions(const std::string& executable, bool useImage = true);
 // Records the directory of the user's file as the first include directory;
 // false when the path has no full form.
 bool prepareUserFile(const std::string& argument);

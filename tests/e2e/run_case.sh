@@ -23,6 +23,9 @@ install="$work/install"
 mkdir -p "$install"
 cp "$exe" "$install/tarnwick"
 cp "$defs"/*.php "$install/"
+# The precompiled definitions too, as an installation has them (setup.sh
+# may spoil the files; the checker then refuses the image and reads them).
+[ -f "$defs/definitions.bin" ] && cp "$defs/definitions.bin" "$install/"
 cp -r "$case" "$work/case"
 dir="$work/case"
 cd "$dir" || exit 1

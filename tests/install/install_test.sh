@@ -29,7 +29,7 @@ for program in tarnwick tarnwick-tree; do
     [ -x "$prefix/lib/tarnwick/$program" ] || fail "lib/tarnwick/$program missing"
 done
 [ -x "$prefix/lib/tarnwick/tarnwick-batch" ] || fail "lib/tarnwick/tarnwick-batch missing"
-for def in class.php function.php constant.php; do
+for def in class.php function.php constant.php definitions.bin; do
     [ -s "$prefix/lib/tarnwick/$def" ] || fail "lib/tarnwick/$def missing"
 done
 ls "$prefix"/bin/*.php > /dev/null 2>&1 && fail "definition files in bin/"
