@@ -1,5 +1,7 @@
 #include "runner/Finding.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 
 namespace runner {
@@ -15,8 +17,11 @@ bool Finding::operator<(const Finding& o) const {
 }
 
 bool parseFindingLine(const std::string& text, Finding& out) {
-    // The first "(digits): " ends the file name; a name holding such a
-    // sequence itself is far rarer than a message holding one.
+    // A "(digits): " ends the file name. A name may hold such a sequence
+    // itself, and so may a message (a quoted constant name): the split that
+    // leaves an existing file before it is the right one; failing that, the
+    // first, since messages holding one are the rarer case.
+    bool found = false;
     for (size_t open = text.find('('); open != std::string::npos; open = text.find('(', open + 1)) {
         size_t i = open + 1;
         if (i < text.size() && text[i] == '-') ++i;
@@ -24,12 +29,17 @@ bool parseFindingLine(const std::string& text, Finding& out) {
         while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
         if (i == digits || i - digits > 10) continue;
         if (text.compare(i, 3, "): ") != 0) continue;
-        out.file = text.substr(0, open);
-        out.line = std::stol(text.substr(open + 1, i - open - 1));
-        out.message = text.substr(i + 3);
-        return true;
+        Finding candidate;
+        candidate.file = text.substr(0, open);
+        candidate.line = std::stol(text.substr(open + 1, i - open - 1));
+        candidate.message = text.substr(i + 3);
+        struct stat st;
+        const bool exists = ::stat(candidate.file.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        if (!found || exists) out = std::move(candidate);
+        found = true;
+        if (exists) break;
     }
-    return false;
+    return found;
 }
 
 ParsedOutput parseCheckerOutput(const std::string& text) {
@@ -54,6 +64,14 @@ ParsedOutput parseCheckerOutput(const std::string& text) {
             lastWasFinding = false;
         }
     }
+    // The checker prints two sorted runs, syntax findings first: the first
+    // step back in order starts the second. (With no step back, the whole
+    // output is one order and the sections cannot be told apart, nor need be.)
+    for (size_t i = 1; i < result.findings.size(); ++i)
+        if (result.findings[i] < result.findings[i - 1]) {
+            for (size_t j = i; j < result.findings.size(); ++j) result.findings[j].section = 1;
+            break;
+        }
     return result;
 }
 

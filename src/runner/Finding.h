@@ -11,6 +11,9 @@ struct Finding {
     long line = 0;
     std::string message;  // without the location prefix; "\n" joins continuation lines
     int occurrence = 0;   // index among the findings with the same file and message, by line
+    // 0, or 1 for what the checker printed after its list of syntax findings
+    // (its second sorted run): the plain report keeps that order.
+    int section = 0;
 
     std::string rendered() const;  // the checker's own text, without a final newline
     bool operator<(const Finding& o) const;  // file, line, then text, byte-wise
@@ -29,7 +32,8 @@ struct ParsedOutput {
 ParsedOutput parseCheckerOutput(const std::string& text);
 
 // Splits one line into location and message; false when it has no
-// "(line): " location.
+// "(line): " location. Where the line has several, the first whose file part
+// names an existing file wins, else the first.
 bool parseFindingLine(const std::string& line, Finding& out);
 
 // The kind of a message: a stable identifier and a label with the variable

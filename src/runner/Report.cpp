@@ -178,7 +178,13 @@ std::string xmlAttribute(const std::string& s) {
 }
 
 void writePlain(std::ostream& out, const Report& r) {
-    for (const Finding& f : r.findings) out << f.rendered() << '\n';
+    // As the checker prints: the syntax findings first, each run in order.
+    std::vector<const Finding*> order;
+    order.reserve(r.findings.size());
+    for (const Finding& f : r.findings) order.push_back(&f);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Finding* a, const Finding* b) { return a->section < b->section; });
+    for (const Finding* f : order) out << f->rendered() << '\n';
 }
 
 void writeCheckstyle(std::ostream& out, const Report& r) {

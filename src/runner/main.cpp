@@ -144,7 +144,14 @@ int main(int argc, char** argv) {
             ++done;
             if (run.end == FileRun::End::Interrupted) return;
             ParsedOutput parsed = parseCheckerOutput(run.output);
-            for (Finding& f : parsed.findings) found.insert(std::move(f));
+            for (Finding& f : parsed.findings) {
+                // A shared include's finding, seen in several runs, keeps the
+                // earliest section any run gave it, whatever order runs end in.
+                auto hit = found.find(f);
+                if (hit != found.end() && hit->section <= f.section) continue;
+                if (hit != found.end()) found.erase(hit);
+                found.insert(std::move(f));
+            }
             std::string reason = describeAbnormalEnd(run, o.timeout);
             if (reason.empty()) {
                 if (run.code >= 1 && run.code <= 4) {

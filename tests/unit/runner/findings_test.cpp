@@ -3,6 +3,13 @@
 #include "runner/Finding.h"
 #include "runner/Report.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
 using namespace runner;
 
 TEST(CheckerOutput, SplitsFindingsContinuationsAndOtherLines) {
@@ -138,4 +145,53 @@ TEST(Baseline, HidesKnownFindingsByCountWhateverTheirLines) {
     EXPECT_EQ(r.remaining[1].file, "/r/b.php");
     EXPECT_EQ(r.hidden, 2u);
     EXPECT_EQ(r.stale, 1u);
+}
+
+TEST(CheckerOutput, AFileNameHoldingALocationIsSplitWhereAFileExists) {
+    char pattern[] = "/tmp/tw-finding-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const std::string odd = dir + "/a(3): b.php";
+    std::fclose(std::fopen(odd.c_str(), "w"));
+    Finding f;
+    ASSERT_TRUE(parseFindingLine(odd + "(7): Undefined class 'Y'", f));
+    EXPECT_EQ(f.file, odd);
+    EXPECT_EQ(f.line, 7);
+    EXPECT_EQ(f.message, "Undefined class 'Y'");
+    // A message holding a location keeps it when the file before the first exists.
+    const std::string plain = dir + "/c.php";
+    std::fclose(std::fopen(plain.c_str(), "w"));
+    ASSERT_TRUE(parseFindingLine(plain + "(2): Undefined constant 'a(5): b'", f));
+    EXPECT_EQ(f.file, plain);
+    EXPECT_EQ(f.message, "Undefined constant 'a(5): b'");
+    // Neither exists: the first split, as before.
+    ASSERT_TRUE(parseFindingLine("/gone/x(1): y.php(2): z", f));
+    EXPECT_EQ(f.file, "/gone/x");
+    EXPECT_EQ(f.message, "y.php(2): z");
+    std::remove(odd.c_str());
+    std::remove(plain.c_str());
+    rmdir(dir.c_str());
+}
+
+TEST(Report, PlainOutputKeepsTheCheckersSyntaxFindingsFirst) {
+    ParsedOutput p = parseCheckerOutput(
+        "/w/b.php(9): [PARSER] syntax error\n"
+        "/w/a.php(1): Undefined class 'X'\n"
+        "/w/b.php(2): Unreachable code\n");
+    ASSERT_EQ(p.findings.size(), 3u);
+    EXPECT_EQ(p.findings[0].section, 0);
+    EXPECT_EQ(p.findings[1].section, 1);
+    EXPECT_EQ(p.findings[2].section, 1);
+    Report r;
+    r.findings = p.findings;
+    finalise(r.findings);
+    std::ostringstream out;
+    writePlain(out, r);
+    EXPECT_EQ(out.str(),
+              "/w/b.php(9): [PARSER] syntax error\n"
+              "/w/a.php(1): Undefined class 'X'\n"
+              "/w/b.php(2): Unreachable code\n");
+    // One sorted run: one section, printed in its order.
+    ParsedOutput q = parseCheckerOutput("/w/a.php(1): x\n/w/a.php(3): y\n");
+    EXPECT_EQ(q.findings[0].section + q.findings[1].section, 0);
 }
