@@ -12,19 +12,17 @@ class FlowState;
 
 using FlowSet = std::set<FlowState*, std::less<FlowState*>, PoolAllocator<FlowState*>>;  // by address
 
-// The successors of one state, in the order attached. Almost every state has
-// one, so that one lives inside the set (16 bytes, from the node pool): a tree
-// set per state cost two thirds of the flow graph's memory. More go to a
-// pooled array; past IndexFrom entries (a switch subject's leaves have one
+// The successors of one state, in the order attached, held inside the state.
+// Almost every state has one, which lives in the set itself; more go to a
+// pooled array, and past IndexFrom entries (a switch subject's leaves have one
 // per label) a tree index kept aside keeps membership tests logarithmic.
+// Empty means a leaf.
 class FlowSuccessors {
 public:
     FlowSuccessors() = default;
     FlowSuccessors(const FlowSuccessors&) = delete;
     FlowSuccessors& operator=(const FlowSuccessors&) = delete;
-    ~FlowSuccessors();
-    static void* operator new(std::size_t size) { return allocateNode(size); }
-    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
+    ~FlowSuccessors() { clear(); }
 
     // False when s was already present.
     bool insert(FlowState* s);
@@ -33,6 +31,7 @@ public:
     bool empty() const { return size_ == 0; }
     FlowState* const* begin() const { return data(); }
     FlowState* const* end() const { return data() + size_; }
+    void clear();
 
 private:
     static constexpr uint32_t IndexFrom = 8;
@@ -57,14 +56,17 @@ struct FlowComponent {
     uint64_t stamp = 0;
 };
 
+// The leaves a state remembers, and the stamp of its component they were
+// taken at. Only the first states of graphs still being built have one.
+struct FlowLeafCache;
+
 // One point of execution in a flow graph (a directed acyclic graph).
 class FlowState {
 public:
+    // A large file builds a state for most of its nodes, so the fields are
+    // packed: 56 bytes with the first successor inside.
     ParserBase* owner = nullptr;  // null: an empty state
-    FlowSuccessors* successors = nullptr;
-    bool closed = false;
-    bool dismantled = false;
-    bool attached = false;
+    FlowSuccessors successors;
 
     FlowState() = default;
     explicit FlowState(ParserBase* owner) : owner(owner) {}
@@ -95,9 +97,17 @@ private:
     // existing one, over and over from the same first state (a chain of n
     // operators does it n times): remembering the leaves keeps that linear.
     FlowComponent component;
-    uint64_t walkMark = 0;  // the last walk that expanded this state
-    FlowSet* leafCache = nullptr;
-    uint64_t leafCacheStamp = 0;
+    // The last walk that expanded this state. 32 bits: a walk per leaf query,
+    // far fewer than 2^32 in any run.
+    uint32_t walkMark = 0;
+
+public:
+    bool closed = false;
+    bool dismantled = false;
+    bool attached = false;
+
+private:
+    FlowLeafCache* leafCache = nullptr;
 
     static void walk(FlowState* start, FlowSet& out, bool all);
     FlowComponent* findComponent();

@@ -1,6 +1,7 @@
 #include "tree/ParserBase.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "diagnostics/FaliGlobal.h"
@@ -27,13 +28,25 @@ ParserBase::ParserBase(const ParserBase* other) {
 
 ParserBase::ParserBase(const Location& loc) : location(loc) {}
 
+static_assert(sizeof(void*) != 8 || sizeof(ParserBase) <= 120, "the node base grew");
+
+const ParserBase* ParserBase::KeepChildSets::keeping_ = nullptr;
+
+namespace {
+// Exit sets, which no node of the tree fills today, live beside the nodes
+// rather than in every one of them.
+std::unordered_map<const ParserBase*, NodeSet>& exitSets() {
+    static std::unordered_map<const ParserBase*, NodeSet> sets;
+    return sets;
+}
+}  // namespace
+
 // The flow state is not deleted: graphs may be shared between nodes.
 ParserBase::~ParserBase() {
     delete definitions;
     delete usedNames;
     delete pendingUses;
-    delete predecessors;
-    delete exits;
+    if (!exitSets().empty()) exitSets().erase(this);
 }
 
 ParserBase* ParserBase::unwrap() { return this; }
@@ -51,8 +64,7 @@ bool ParserBase::isCallLike() { return false; }
 bool ParserBase::alwaysLeaves() { return false; }
 
 void ParserBase::addPredecessor(ParserBase* node) {
-    if (!predecessors) predecessors = new NodeSet();
-    if (predecessors->insert(node)) definitionsAppeared();
+    if (predecessors.insert(node)) definitionsAppeared();
 }
 
 void ParserBase::addPredecessors(const NodeSet* nodes) {
@@ -60,12 +72,15 @@ void ParserBase::addPredecessors(const NodeSet* nodes) {
     for (ParserBase* n : *nodes) addPredecessor(n);
 }
 
-NodeSet* ParserBase::exitNodes() { return exits && !exits->empty() ? exits : nullptr; }
+NodeSet* ParserBase::exitNodes() {
+    if (exitSets().empty()) return nullptr;
+    auto it = exitSets().find(this);
+    return it != exitSets().end() && !it->second.empty() ? &it->second : nullptr;
+}
 
 void ParserBase::addExitNode(ParserBase* node) {
     if (!node) return;
-    if (!exits) exits = new NodeSet();
-    exits->insert(node);
+    exitSets()[this].insert(node);
 }
 
 void ParserBase::addExitNodes(const NodeSet* nodes) {
@@ -168,7 +183,7 @@ uint32_t definitionsEpoch = 1;
 bool hasDefinitions(const ParserBase* n) { return n->definitions && !n->definitions->empty(); }
 
 bool passThrough(const ParserBase* n) {
-    return !hasDefinitions(n) && n->predecessors && n->predecessors->size() == 1;
+    return !hasDefinitions(n) && n->predecessors.size() == 1;
 }
 
 }  // namespace
@@ -193,7 +208,7 @@ static ParserBase* skipRun(ParserBase* n, uint32_t mark) {
         }
         n->lookupMark = mark;
         run.push_back(n);
-        n = *n->predecessors->begin();
+        n = *n->predecessors.begin();
     }
     for (ParserBase* r : run) {
         r->lookupSkip = n;
@@ -228,8 +243,7 @@ NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
                 break;
             }
         }
-        if (!n->predecessors) continue;
-        const NodeSet& preds = *n->predecessors;
+        const NodeSet& preds = n->predecessors;
         for (auto p = preds.end(); p != preds.begin();) stack.push_back(*--p);
     }
     stack.resize(base);
@@ -368,7 +382,7 @@ void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
 // Function declarations (kind 39) and method definitions (kind 32) read
 // their header's and body's sets after folding them.
 bool ParserBase::consumesChildSets() const {
-    if (keepsChildSets) return false;
+    if (KeepChildSets::keeping_ == this) return false;
     const int k = kind();
     return k != 39 && k != 32;
 }

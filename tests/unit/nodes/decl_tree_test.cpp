@@ -250,18 +250,18 @@ TEST(DeclTree, FunctionBodySeesItsHeader) {
     f->fileName = "/src/a.php";
     f->link();
     ASSERT_NE(f->body, nullptr);
-    ASSERT_NE(f->body->predecessors, nullptr);
-    EXPECT_EQ(*f->body->predecessors, (NodeSet{f->header, f}));
+    ASSERT_FALSE(f->body->predecessors.empty());
+    EXPECT_EQ(f->body->predecessors, (NodeSet{f->header, f}));
     EXPECT_EQ(f->body->parent, f);
     EXPECT_EQ(f->body->fileName, "/src/a.php");
-    EXPECT_EQ(*f->header->predecessors, (NodeSet{f}));
+    EXPECT_EQ(f->header->predecessors, (NodeSet{f}));
     EXPECT_EQ(childrenOf(f), (std::vector<ParserBase*>{f->header, f->body}));
     EXPECT_EQ(f->location.firstLine, 2);
     delete f;
 
     auto* m = method("m", block({new Leaf(3)}));
     m->link();
-    EXPECT_EQ(*m->body->predecessors, (NodeSet{m->header, m}));
+    EXPECT_EQ(m->body->predecessors, (NodeSet{m->header, m}));
     delete m;
 }
 
@@ -366,7 +366,7 @@ TEST(DeclTree, ClassDeclarationTakesNoPredecessors) {
     c->addPredecessor(&other);
     NodeSet set{&other};
     c->addPredecessors(&set);
-    EXPECT_EQ(c->predecessors, nullptr);
+    EXPECT_TRUE(c->predecessors.empty());
     delete c;
 }
 

@@ -266,11 +266,11 @@ TEST_F(ExprNames, LookupsFromInsideChainsSkipTheLevelsStillBeingChecked) {
     Statement s(top, {"above"});
     run(s, top);
     EXPECT_EQ(reports(), 0u);
-    EXPECT_EQ(*ternary->predecessors, NodeSet{top});
-    for (ParserBase* level : levels) EXPECT_EQ(*level->predecessors, NodeSet{top});
+    EXPECT_EQ(ternary->predecessors, NodeSet{top});
+    for (ParserBase* level : levels) EXPECT_EQ(level->predecessors, NodeSet{top});
     auto* bottom = static_cast<Konkatenacija*>(levels.front());
-    EXPECT_EQ(*bottom->left->predecessors, NodeSet{top});
-    EXPECT_EQ(*bottom->right->predecessors, NodeSet{bottom});
+    EXPECT_EQ(bottom->left->predecessors, NodeSet{top});
+    EXPECT_EQ(bottom->right->predecessors, NodeSet{bottom});
 
     // A definition made by a left operand reaches the right operands above it.
     auto* assigned = new Konkatenacija(new Konkatenacija(defines({"late"}), ".", at(1), reads({"late"})),

@@ -345,8 +345,8 @@ TEST(ExprValues, ConditionalBranchesAtTheLeavesOfItsCondition) {
 
     FlowState* start = pick.flowState();
     ASSERT_EQ(start, condition->flowState());
-    ASSERT_NE(start->successors, nullptr);
-    EXPECT_EQ(FlowSet(start->successors->begin(), start->successors->end()), (FlowSet{then->flowState(), otherwise->flowState()}));
+    ASSERT_FALSE(start->successors.empty());
+    EXPECT_EQ(FlowSet(start->successors.begin(), start->successors.end()), (FlowSet{then->flowState(), otherwise->flowState()}));
     start->destroyGraph();
     delete start;
 }

@@ -100,8 +100,8 @@ TEST(VarChecks, IndexAccessRunsVariableThenIndexesThenItself) {
     std::vector<ParserBase*> order;
     for (FlowState* s = ip->flowState(); s;) {
         order.push_back(s->owner);
-        ASSERT_TRUE(!s->successors || s->successors->size() == 1);
-        s = s->successors ? *s->successors->begin() : nullptr;
+        ASSERT_TRUE(s->successors.empty() || s->successors.size() == 1);
+        s = !s->successors.empty() ? *s->successors.begin() : nullptr;
     }
     EXPECT_EQ(order, (std::vector<ParserBase*>{name, k, ip}));
     ip->flowState()->destroyGraph();

@@ -55,7 +55,7 @@ TEST(Lookup, PredecessorsAreSearchedInTheOrderTheyWereAdded) {
     const NameRecord* found = start->lookupDefinition(var("x"));
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->line, 1);
-    EXPECT_EQ(*start->predecessors->begin(), first);
+    EXPECT_EQ(*start->predecessors.begin(), first);
 }
 
 // 64 diamonds in a row: a failed lookup that walked every path would take
