@@ -18,7 +18,7 @@
 
 namespace php {
 
-ParserBase::ParserBase(int32_t fl, int32_t fc, int32_t ll, int32_t lc) : location(fl, fc, ll, lc) {}
+ParserBase::ParserBase(int32_t fl, int32_t fc, int32_t ll, int32_t lc) : location(Location(fl, fc, ll, lc)) {}
 
 ParserBase::ParserBase() = default;
 
@@ -28,7 +28,7 @@ ParserBase::ParserBase(const ParserBase* other) {
 
 ParserBase::ParserBase(const Location& loc) : location(loc) {}
 
-static_assert(sizeof(void*) != 8 || sizeof(ParserBase) <= 120, "the node base grew");
+static_assert(sizeof(void*) != 8 || sizeof(ParserBase) <= 112, "the node base grew");
 
 const ParserBase* ParserBase::KeepChildSets::keeping_ = nullptr;
 

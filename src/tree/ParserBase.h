@@ -25,10 +25,14 @@ class Start;
 // Base of every syntax-tree node: location, file, parent, flow state, static
 // type, the three name sets of the variable analysis, and the two passes.
 // A large file keeps about one node for every four bytes of source, so the
-// fields are kept few: 120 bytes with the usual single predecessor inside.
+// fields are kept few: 112 bytes with the usual single predecessor inside.
 class ParserBase {
 public:
-    Location location;
+    // The first line shares a word with the lookup mark.
+    NodeLocation location;
+    // The number of the last lookup that visited this node (each lookup has
+    // its own number, so a node is visited at most once per lookup).
+    uint32_t lookupMark = 0;
     FileName fileName;
     ParserBase* parent = nullptr;
     FlowState* flow = nullptr;
@@ -37,9 +41,6 @@ public:
     NameSet* usedNames = nullptr;
     NameSet* pendingUses = nullptr;
     NodeSet predecessors;
-    // The number of the last lookup that visited this node (each lookup has
-    // its own number, so a node is visited at most once per lookup).
-    uint32_t lookupMark = 0;
     // A lookup passes through a node without definitions and with a single
     // predecessor at no profit: it remembers where such a run of nodes ends,
     // valid while no definitions appear anywhere (the epoch of the node base).

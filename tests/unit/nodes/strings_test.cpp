@@ -73,7 +73,6 @@ TEST(Strings, PartsAreOneFlatVector) {
     EXPECT_EQ(parts->parts[2], expr);
     EXPECT_EQ(parts->parts[3], b);
     EXPECT_EQ(parts->location.firstLine, -1);
-    EXPECT_EQ(parts->location.lastColumn, -1);
 }
 
 TEST(Strings, StaticValueConcatenatesTextAsWritten) {
