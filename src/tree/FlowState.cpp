@@ -21,7 +21,7 @@ struct FlowLeafCache {
     static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
 };
 
-static_assert(sizeof(void*) != 8 || sizeof(FlowState) <= 56, "a flow state grew");
+static_assert(sizeof(void*) != 8 || sizeof(FlowState) <= 48, "a flow state grew");
 
 // The indexes of the few successor sets past IndexFrom entries.
 static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
@@ -95,13 +95,13 @@ FlowState::~FlowState() { delete leafCache; }
 
 FlowComponent* FlowState::findComponent() {
     FlowComponent* root = &component;
-    while (root->merged) root = root->merged;
+    while (FlowComponent* up = root->merged()) root = up;
     for (FlowComponent* c = &component; c != root;) {
-        FlowComponent* next = c->merged;
-        c->merged = root;
+        FlowComponent* next = c->merged();
+        c->mergeInto(root);
         c = next;
     }
-    if (root->stamp == 0) root->stamp = ++lastStamp;
+    if (root->word == 0) root->setStamp(++lastStamp);
     return root;
 }
 
@@ -111,15 +111,15 @@ bool FlowState::attach(FlowState* s) {
     if (successors.insert(s)) {
         FlowComponent* mine = findComponent();
         FlowComponent* theirs = s->findComponent();
-        if (theirs != mine) theirs->merged = mine;
-        mine->stamp = ++lastStamp;
+        if (theirs != mine) theirs->mergeInto(mine);
+        mine->setStamp(++lastStamp);
     }
     s->attached = true;
     return true;
 }
 
 const FlowSet& FlowState::currentLeaves() {
-    if (!leafCache || leafCache->stamp != findComponent()->stamp) {
+    if (!leafCache || leafCache->stamp != findComponent()->stamp()) {
         FlowSet leaves;
         if (successors.empty())
             leaves.insert(this);
@@ -133,7 +133,7 @@ const FlowSet& FlowState::currentLeaves() {
 void FlowState::rememberLeaves(FlowSet&& leaves) {
     if (!leafCache) leafCache = new FlowLeafCache();
     leafCache->leaves = std::move(leaves);
-    leafCache->stamp = findComponent()->stamp;
+    leafCache->stamp = findComponent()->stamp();
 }
 
 bool FlowState::absorb(FlowState* s) {
@@ -156,7 +156,7 @@ bool FlowState::absorb(FlowState* s) {
     if (disjoint && taken) {
         std::swap(leafCache, s->leafCache);
         leafCache->leaves.insert(refused.begin(), refused.end());
-        leafCache->stamp = findComponent()->stamp;
+        leafCache->stamp = findComponent()->stamp();
         delete s->leafCache;
         s->leafCache = nullptr;
     }

@@ -51,9 +51,19 @@ private:
 // changes whenever an edge is added inside it, which tells whether a
 // remembered leaf set is still current. Graphs are destroyed whole, so no
 // live state leads to a destroyed state's component.
+// A component that was merged into another points to it; a root holds its
+// stamp instead (one word for both: every state carries one).
 struct FlowComponent {
-    FlowComponent* merged = nullptr;
-    uint64_t stamp = 0;
+    // 0: a root not stamped yet; odd: a root, the stamp shifted left by one;
+    // otherwise the component this one was merged into.
+    uintptr_t word = 0;
+
+    FlowComponent* merged() const {
+        return (word & 1) != 0 ? nullptr : reinterpret_cast<FlowComponent*>(word);
+    }
+    void mergeInto(FlowComponent* root) { word = reinterpret_cast<uintptr_t>(root); }
+    uint64_t stamp() const { return word >> 1; }
+    void setStamp(uint64_t stamp) { word = static_cast<uintptr_t>(stamp << 1 | 1); }
 };
 
 // The leaves a state remembers, and the stamp of its component they were
@@ -64,7 +74,7 @@ struct FlowLeafCache;
 class FlowState {
 public:
     // A large file builds a state for most of its nodes, so the fields are
-    // packed: 56 bytes with the first successor inside.
+    // packed: 48 bytes with the first successor inside.
     ParserBase* owner = nullptr;  // null: an empty state
     FlowSuccessors successors;
 
