@@ -178,16 +178,16 @@ TEST(DeclTree, ParameterAndPropertyNamesBecomeDefinitions) {
     auto* p = new DeklaracijaParametra(nullptr, nullptr, new Reader(&scope, 3), nullptr);
     auto* h = header("f", new DeklaracijaParametara(new ListaDeklaracijaParametara(p)));
     h->check();
-    EXPECT_EQ(p->pendingUses, nullptr);
-    ASSERT_NE(h->definitions, nullptr);
-    EXPECT_EQ(h->definitions->count(NameRecord(&scope, "x", "f.php", 3, 0)), 1u);
+    EXPECT_EQ(p->pendingUses(), nullptr);
+    ASSERT_NE(h->definitions(), nullptr);
+    EXPECT_EQ(h->definitions()->count(NameRecord(&scope, "x", "f.php", 3, 0)), 1u);
     delete h;
 
     auto* prop = new DeklaracijaAtributaKlase(new Reader(&scope, 4), nullptr);
     prop->check();
-    EXPECT_EQ(prop->pendingUses, nullptr);
-    ASSERT_NE(prop->definitions, nullptr);
-    EXPECT_EQ(prop->definitions->size(), 1u);
+    EXPECT_EQ(prop->pendingUses(), nullptr);
+    ASSERT_NE(prop->definitions(), nullptr);
+    EXPECT_EQ(prop->definitions()->size(), 1u);
     delete prop;
 
     EXPECT_EQ(semanticList().size(), before);

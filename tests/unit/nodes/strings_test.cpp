@@ -225,8 +225,8 @@ TEST(Strings, MemberCheckUsesTheReachingType) {
     untyped.member->check();
     EXPECT_EQ(reportsSince(before).size(), 2u);
     // The read was resolved into this node, not left pending.
-    ASSERT_NE(untyped.member->usedNames, nullptr);
-    EXPECT_EQ(untyped.member->pendingUses, nullptr);
+    ASSERT_NE(untyped.member->usedNames(), nullptr);
+    EXPECT_EQ(untyped.member->pendingUses(), nullptr);
 }
 
 TEST(Strings, ComplexVariableForwardsItsValue) {
