@@ -28,7 +28,7 @@ ParserBase::ParserBase(const ParserBase* other) {
 
 ParserBase::ParserBase(const Location& loc) : location(loc) {}
 
-static_assert(sizeof(void*) != 8 || sizeof(ParserBase) <= 80, "the node base grew");
+static_assert(sizeof(void*) != 8 || sizeof(ParserBase) <= 72, "the node base grew");
 
 const ParserBase* ParserBase::KeepChildSets::keeping_ = nullptr;
 

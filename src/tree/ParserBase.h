@@ -44,7 +44,7 @@ struct NodeExtras {
 // Base of every syntax-tree node: location, file, parent, flow state, static
 // type, the three name sets of the variable analysis, and the two passes.
 // A large file keeps about one node for every four bytes of source, so the
-// fields are kept few: 80 bytes with the usual single predecessor inside and
+// fields are kept few: 72 bytes with the usual single predecessor inside and
 // the rarely used fields aside.
 class ParserBase {
 public:
