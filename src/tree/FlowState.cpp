@@ -21,7 +21,7 @@ struct FlowLeafCache {
     static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
 };
 
-static_assert(sizeof(void*) != 8 || sizeof(FlowState) <= 48, "a flow state grew");
+static_assert(sizeof(void*) != 8 || sizeof(FlowState) <= 40, "a flow state grew");
 
 // The indexes of the few successor sets past IndexFrom entries.
 static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
@@ -30,37 +30,42 @@ static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
 }
 
 void FlowSuccessors::clear() {
-    if (size_ > IndexFrom) successorIndexes().erase(this);
-    if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
+    if (Block* b = block()) {
+        if (b->size > IndexFrom) successorIndexes().erase(this);
+        releaseNode(b, sizeof(Block) + sizeof(FlowState*) * b->capacity);
+    }
     one_ = nullptr;
-    size_ = 0;
-    capacity_ = 1;
 }
 
 size_t FlowSuccessors::count(FlowState* s) const {
-    if (size_ > IndexFrom) return successorIndexes().at(this).count(s);
-    FlowState* const* d = data();
-    for (uint32_t i = 0; i < size_; ++i)
-        if (d[i] == s) return 1;
+    if (size() > IndexFrom) return successorIndexes().at(this).count(s);
+    for (FlowState* t : *this)
+        if (t == s) return 1;
     return 0;
 }
 
 bool FlowSuccessors::insert(FlowState* s) {
     if (count(s)) return false;
-    if (size_ == capacity_) {
-        const uint32_t cap = capacity_ * 2;
-        auto** fresh = static_cast<FlowState**>(allocateNode(sizeof(FlowState*) * cap));
-        FlowState** old = data();
-        for (uint32_t i = 0; i < size_; ++i) fresh[i] = old[i];
-        if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
-        many_ = fresh;
-        capacity_ = cap;
+    if (!one_) {
+        one_ = s;
+        return true;
     }
-    FlowState** d = data();
-    d[size_++] = s;
-    if (size_ == IndexFrom + 1)
-        successorIndexes().emplace(this, FlowSet(d, d + size_));
-    else if (size_ > IndexFrom)
+    Block* b = block();
+    if (!b || b->size == b->capacity) {
+        const uint32_t cap = b ? b->capacity * 2 : 2;
+        auto* fresh = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(FlowState*) * cap));
+        fresh->capacity = cap;
+        fresh->size = 0;
+        for (FlowState* t : *this) items(fresh)[fresh->size++] = t;
+        if (b) releaseNode(b, sizeof(Block) + sizeof(FlowState*) * b->capacity);
+        one_ = reinterpret_cast<FlowState*>(reinterpret_cast<uintptr_t>(fresh) | 1);
+        b = fresh;
+    }
+    FlowState** d = items(b);
+    d[b->size++] = s;
+    if (b->size == IndexFrom + 1)
+        successorIndexes().emplace(this, FlowSet(d, d + b->size));
+    else if (b->size > IndexFrom)
         successorIndexes().at(this).insert(s);
     return true;
 }

@@ -12,11 +12,11 @@ class FlowState;
 
 using FlowSet = std::set<FlowState*, std::less<FlowState*>, PoolAllocator<FlowState*>>;  // by address
 
-// The successors of one state, in the order attached, held inside the state.
-// Almost every state has one, which lives in the set itself; more go to a
-// pooled array, and past IndexFrom entries (a switch subject's leaves have one
-// per label) a tree index kept aside keeps membership tests logarithmic.
-// Empty means a leaf.
+// The successors of one state, in the order attached, held inside the state
+// in one word: the single successor almost every state has, or (with the low
+// bit set, states being aligned) a pooled block of more. Past IndexFrom
+// entries (a switch subject's leaves have one per label) a tree index kept
+// aside keeps membership tests logarithmic. Empty means a leaf.
 class FlowSuccessors {
 public:
     FlowSuccessors() = default;
@@ -27,32 +27,41 @@ public:
     // False when s was already present.
     bool insert(FlowState* s);
     size_t count(FlowState* s) const;
-    size_t size() const { return size_; }
-    bool empty() const { return size_ == 0; }
-    FlowState* const* begin() const { return data(); }
-    FlowState* const* end() const { return data() + size_; }
+    size_t size() const {
+        if (const Block* b = block()) return b->size;
+        return one_ ? 1 : 0;
+    }
+    bool empty() const { return one_ == nullptr; }
+    FlowState* const* begin() const {
+        if (const Block* b = block()) return items(b);
+        return &one_;
+    }
+    FlowState* const* end() const { return begin() + size(); }
     void clear();
 
 private:
     static constexpr uint32_t IndexFrom = 8;
-    FlowState* const* data() const { return capacity_ == 1 ? &one_ : many_; }
-    FlowState** data() { return capacity_ == 1 ? &one_ : many_; }
-
-    union {
-        FlowState* one_ = nullptr;
-        FlowState** many_;
+    struct Block {
+        uint32_t size;
+        uint32_t capacity;
     };
-    uint32_t size_ = 0;
-    uint32_t capacity_ = 1;
+    static FlowState** items(Block* b) { return reinterpret_cast<FlowState**>(b + 1); }
+    static FlowState* const* items(const Block* b) { return reinterpret_cast<FlowState* const*>(b + 1); }
+    Block* block() const {
+        const auto bits = reinterpret_cast<uintptr_t>(one_);
+        return (bits & 1) != 0 ? reinterpret_cast<Block*>(bits & ~uintptr_t(1)) : nullptr;
+    }
+
+    FlowState* one_ = nullptr;  // the single successor, or the tagged block
 };
 
 // The connected part of the flow graphs a state belongs to (union-find; every
 // state carries one, and a component is named by the root's). Its stamp
 // changes whenever an edge is added inside it, which tells whether a
 // remembered leaf set is still current. Graphs are destroyed whole, so no
-// live state leads to a destroyed state's component.
-// A component that was merged into another points to it; a root holds its
-// stamp instead (one word for both: every state carries one).
+// live state leads to a destroyed state's component. A component that was
+// merged into another points to it; a root holds its stamp instead (one word
+// for both: every state carries one).
 struct FlowComponent {
     // 0: a root not stamped yet; odd: a root, the stamp shifted left by one;
     // otherwise the component this one was merged into.
@@ -74,7 +83,7 @@ struct FlowLeafCache;
 class FlowState {
 public:
     // A large file builds a state for most of its nodes, so the fields are
-    // packed: 48 bytes with the first successor inside.
+    // packed: 40 bytes with the first successor inside.
     ParserBase* owner = nullptr;  // null: an empty state
     FlowSuccessors successors;
 
