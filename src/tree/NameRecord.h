@@ -12,11 +12,11 @@ class SymbolTable;
 class Type;
 
 // One variable (kind 0) or constant (kind 1) name at one place. Records are
-// copied from set to set by the million on a large file, so the file is the
-// interned name (a pointer) and not a string of its own.
+// copied from set to set by the million on a large file, so the name and the
+// file are interned (a pointer each) rather than strings of their own.
 struct NameRecord {
     SymbolTable* scope = nullptr;
-    std::string name;
+    InternedText name;
     FileName file;
     Type* type = nullptr;  // the type last assigned to the name
     int32_t line = -1;
@@ -25,9 +25,9 @@ struct NameRecord {
     uint8_t exactCase = 1;  // 0: stored lower-cased, matches regardless of case
 
     NameRecord() = default;
-    NameRecord(SymbolTable* scope, std::string name, FileName file, int32_t line, int32_t kind,
+    NameRecord(SymbolTable* scope, InternedText name, FileName file, int32_t line, int32_t kind,
                uint8_t exactCase = 1, Type* type = nullptr)
-        : scope(scope), name(std::move(name)), file(file), type(type), line(line), kind(kind),
+        : scope(scope), name(name), file(file), type(type), line(line), kind(kind),
           exactCase(exactCase) {}
 };
 
