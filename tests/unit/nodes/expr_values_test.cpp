@@ -107,6 +107,9 @@ TEST(ExprValues, LiteralsAreReadFromTheTokenText) {
     EXPECT_EQ(line.evaluate().type, integerType());
     EXPECT_EQ(line.evaluate().asInteger(), 42);
 
+    // Placed at its line, and in no file until linked.
+    EXPECT_EQ(real.evaluate().line, 1);
+    EXPECT_TRUE(real.evaluate().fileName.empty());
     linked(real);
     EXPECT_EQ(real.staticType, floatType());
     EXPECT_EQ(real.staticValue().fileName, "f.php");
