@@ -88,7 +88,7 @@ void Promenljiva::check() {
 static std::string memberNameOf(ParserBase* plainName) {
     if (auto* indexed = dynamic_cast<IndeksniPristup*>(plainName)) plainName = indexed->variable;
     auto* name = dynamic_cast<ImePromenljive*>(plainName);
-    return name ? name->name : std::string();
+    return name ? name->name.str() : std::string();
 }
 
 

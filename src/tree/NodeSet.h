@@ -105,4 +105,56 @@ private:
     ParserBase* one_ = nullptr;  // the single node, or the tagged block
 };
 
+// A vector of nodes (null entries allowed) in one word: null while empty,
+// else a pooled block. For node fields that are almost always empty, where a
+// std::vector would cost three words in every node.
+class NodeVector {
+public:
+    NodeVector() = default;
+    NodeVector(const NodeVector&) = delete;
+    NodeVector& operator=(const NodeVector&) = delete;
+    NodeVector(NodeVector&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
+    NodeVector& operator=(NodeVector&& other) noexcept {
+        if (this != &other) {
+            clear();
+            block_ = other.block_;
+            other.block_ = nullptr;
+        }
+        return *this;
+    }
+    ~NodeVector() { clear(); }
+
+    void push_back(ParserBase* node) {
+        if (!block_ || block_->size == block_->capacity) {
+            const uint32_t cap = block_ ? block_->capacity * 2 : 1;
+            auto* fresh = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(ParserBase*) * cap));
+            fresh->size = 0;
+            fresh->capacity = cap;
+            for (ParserBase* n : *this) items(fresh)[fresh->size++] = n;
+            clear();
+            block_ = fresh;
+        }
+        items(block_)[block_->size++] = node;
+    }
+    size_t size() const { return block_ ? block_->size : 0; }
+    bool empty() const { return size() == 0; }
+    ParserBase* operator[](size_t i) const { return begin()[i]; }
+    ParserBase* const* begin() const { return block_ ? items(block_) : nullptr; }
+    ParserBase* const* end() const { return begin() + size(); }
+    void clear() {
+        if (block_) releaseNode(block_, sizeof(Block) + sizeof(ParserBase*) * block_->capacity);
+        block_ = nullptr;
+    }
+
+private:
+    struct Block {
+        uint32_t size;
+        uint32_t capacity;
+    };
+    static ParserBase** items(Block* b) { return reinterpret_cast<ParserBase**>(b + 1); }
+    static ParserBase* const* items(const Block* b) { return reinterpret_cast<ParserBase* const*>(b + 1); }
+
+    Block* block_ = nullptr;
+};
+
 }  // namespace php

@@ -139,3 +139,27 @@ TEST(NodeExtrasRecord, HeldOnlyWhileANodeHasSomethingInIt) {
     }
     EXPECT_EQ(pooledBlocksInUse(), before);
 }
+
+TEST(NodeVectorWord, GrowsMovesAndGivesItsBlockBack) {
+    const long before = pooledBlocksInUse();
+    {
+        std::vector<Node> nodes(9);
+        NodeVector v;
+        EXPECT_TRUE(v.empty());
+        EXPECT_EQ(v.begin(), v.end());
+        for (size_t i = 0; i < nodes.size(); ++i) {
+            v.push_back(i == 4 ? nullptr : &nodes[i]);  // an empty index is a null entry
+            ASSERT_EQ(v.size(), i + 1);
+            for (size_t k = 0; k <= i; ++k) EXPECT_EQ(v[k], k == 4 ? nullptr : &nodes[k]);
+        }
+        NodeVector taken(std::move(v));
+        EXPECT_TRUE(v.empty());
+        EXPECT_EQ(taken.size(), nodes.size());
+        NodeVector other;
+        other.push_back(&nodes[0]);
+        other = std::move(taken);  // the old block is given back
+        EXPECT_EQ(other.size(), nodes.size());
+        EXPECT_EQ(other[8], &nodes[8]);
+    }
+    EXPECT_EQ(pooledBlocksInUse(), before);
+}
