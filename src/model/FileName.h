@@ -40,4 +40,8 @@ private:
     const std::string* text_;
 };
 
+// The same interning for other text kept by the million, such as the names in
+// the name records of the variable analysis.
+using InternedText = FileName;
+
 }  // namespace php

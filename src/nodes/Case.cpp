@@ -27,7 +27,7 @@ void Case::link() {
 void Case::check() {
     if (label) {
         label->check();
-        uniteInto(pendingUses, label->definitions);
+        unionPendingUses(label->definitions());
         absorbChild(label, true, true, true);
     }
     checkAndAbsorb(statements);

@@ -55,7 +55,7 @@ void Caseovi::check() {
             unionDefinitions(group);
             firstGroup = false;
         } else {
-            intersectInto(definitions, group);
+            intersectDefinitions(group);
         }
     };
     for (ParserBase* item : items) {
@@ -74,9 +74,9 @@ void Caseovi::check() {
             delete group;
             group = nullptr;
         }
-        if (item->definitions) {
+        if (item->definitions()) {
             delete group;
-            group = new NameSet(*item->definitions);
+            group = new NameSet(*item->definitions());
         }
         foldUses(item);
         startsGroup = item->alwaysLeaves();
@@ -84,7 +84,7 @@ void Caseovi::check() {
     }
     if (anyGroup) closeGroup();
     delete group;
-    if (!firstDefault) intersectInto(definitions, nullptr);
+    if (!firstDefault) intersectDefinitions(nullptr);
 }
 
 Value Caseovi::evaluate() { return Value(); }

@@ -27,8 +27,8 @@ void DqMember::check() {
     if (!variable) return;
     variable->check();
     // The fold takes the variable's sets over, so the read is copied first.
-    const bool reads = variable->pendingUses && !variable->pendingUses->empty();
-    const NameRecord use = reads ? *variable->pendingUses->begin() : NameRecord();
+    const bool reads = variable->pendingUses() && !variable->pendingUses()->empty();
+    const NameRecord use = reads ? *variable->pendingUses()->begin() : NameRecord();
     absorbChild(variable, true, true, true);
     if (!reads) return;
     NameRecord* definition = lookupDefinition(use);

@@ -50,14 +50,14 @@ void ForDefinitor::check() {
     NameSet* conditionNames = nullptr;
     if (condition) {
         condition->check();
-        uniteInto(conditionNames, condition->usedNames);
-        uniteInto(conditionNames, condition->pendingUses);
+        uniteInto(conditionNames, condition->usedNames());
+        uniteInto(conditionNames, condition->pendingUses());
         if (!conditionNames || conditionNames->empty()) suspicious = true;
         absorbChild(condition, true, true, true);
     }
     if (step) {
         step->check();
-        if (!step->usedNames || !holdsAny(step->usedNames, conditionNames)) suspicious = true;
+        if (!step->usedNames() || !holdsAny(step->usedNames(), conditionNames)) suspicious = true;
         foldUses(step);
     } else {
         suspicious = true;

@@ -30,9 +30,8 @@ void ForeachDefinitor::link() {
 void ForeachDefinitor::check() {
     if (subject) {
         subject->check();
-        keepsChildSets = 1;
+        const KeepChildSets keep(this);
         absorbChild(subject, true, true, true);
-        keepsChildSets = 0;
     }
     if (arrowTarget) {
         arrowTarget->check();

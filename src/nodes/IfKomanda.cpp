@@ -40,17 +40,17 @@ void IfKomanda::check() {
     const NameSet* defined = nullptr;
     if (thenStatement) {
         thenStatement->check();
-        defined = thenStatement->definitions;
+        defined = thenStatement->definitions();
         foldUses(thenStatement);
     }
     if (elsePart) {
         elsePart->check();
-        if (defined && elsePart->definitions) {
+        if (defined && elsePart->definitions()) {
             // The then branch's records that the else branch defines too.
             NameSet* both = new NameSet();
             for (const NameRecord& r : *defined)
-                if (elsePart->definitions->count(r)) both->insert(both->end(), r);
-            intersectInto(both, elsePart->definitions);  // types the branches disagree on
+                if (elsePart->definitions()->count(r)) both->insert(both->end(), r);
+            intersectInto(both, elsePart->definitions());  // types the branches disagree on
             takeDefinitions(both);
         }
         foldUses(elsePart);

@@ -9,7 +9,7 @@ namespace php {
 // (then `name` is empty and `inner` is the expression).
 class ImePromenljive : public ParserBase {
 public:
-    std::string name;
+    InternedText name;  // one per variable occurrence: interned, a pointer
     ParserBase* inner = nullptr;
 
     explicit ImePromenljive(ParserBase* identifier);

@@ -12,7 +12,7 @@ namespace php {
 class IndeksniPristup : public ParserBase {
 public:
     ParserBase* variable = nullptr;
-    std::vector<ParserBase*> items;
+    NodeVector items;  // almost always empty: one word
 
     explicit IndeksniPristup(ParserBase* name);
     // IndeksniPristup "[" Ofset "]" and IndeksniPristup "{" Izraz "}"

@@ -21,32 +21,64 @@ static int64_t readInteger(const char* digits, int base) {
     return v;
 }
 
-ObicanSkalar::ObicanSkalar(const char* token, const Location& loc)
-    : ParserBase(loc), value(std::string(), loc.firstLine) {
+ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(loc), valueFile_(std::string()) {
     const std::string text = token ? token : "";
     if (!text.empty() && (text[0] == '"' || text[0] == '\'')) {
         // Escape sequences are not interpreted.
-        value.setString(text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string());
+        setString(text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string());
     } else if (!text.empty() && text[0] == '_') {
         // Magic names are told apart by their third letter, and __FUNCTION__
         // from __FILE__ by the fourth.
         char third = text.size() > 2 ? std::toupper(static_cast<unsigned char>(text[2])) : 0;
         char fourth = text.size() > 3 ? std::toupper(static_cast<unsigned char>(text[3])) : 0;
         if (third == 'L') {
-            value.setInteger(loc.firstLine);
+            integer_ = loc.firstLine;
         } else {
             magic = third == 'F' && fourth == 'U' ? 'U' : third;
-            value.setString(std::string());
+            setString(std::string());
         }
     } else if (text.find('.') != std::string::npos) {
-        value.setFloat(std::strtod(text.c_str(), nullptr));
+        setFloat(std::strtod(text.c_str(), nullptr));
     } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        value.setInteger(readInteger(text.c_str() + 2, 16));
+        integer_ = readInteger(text.c_str() + 2, 16);
     } else if (!text.empty() && text[0] == '0') {
-        value.setInteger(readInteger(text.c_str(), 8));
+        integer_ = readInteger(text.c_str(), 8);
     } else {
-        value.setInteger(readInteger(text.c_str(), 10));
+        integer_ = readInteger(text.c_str(), 10);
     }
+}
+
+void ObicanSkalar::setFloat(double d) {
+    form_ = Form::Float;
+    float_ = d;
+    string_.reset();
+}
+
+void ObicanSkalar::setString(std::string s) {
+    form_ = Form::String;
+    if (string_)
+        *string_ = std::move(s);
+    else
+        string_ = std::make_unique<std::string>(std::move(s));
+}
+
+// The same Value the literal always stood for: placed at its line, in its
+// file once linked, holding the literal.
+Value ObicanSkalar::build() const {
+    Value v(std::string(), location.firstLine);
+    v.fileName = valueFile_;
+    switch (form_) {
+        case Form::Integer:
+            v.setInteger(integer_);
+            break;
+        case Form::Float:
+            v.setFloat(float_);
+            break;
+        case Form::String:
+            v.setString(*string_);
+            break;
+    }
+    return v;
 }
 
 static std::string enclosingTypeName(ParserBase* n) {
@@ -69,31 +101,31 @@ static std::string enclosingHeaderName(ParserBase* n) {
 }
 
 void ObicanSkalar::link() {
-    value.fileName = fileName;
+    valueFile_ = fileName;
     switch (magic) {
         case 'F':
-            value.setString(fileName);
+            setString(fileName);
             break;
         case 'C':
-            value.setString(enclosingTypeName(parent));
+            setString(enclosingTypeName(parent));
             break;
         case 'U':
-            value.setString(enclosingHeaderName<DeklaracijaFunkcije>(parent));
+            setString(enclosingHeaderName<DeklaracijaFunkcije>(parent));
             break;
         case 'M':
-            value.setString(enclosingHeaderName<DefinicijaMetoda>(parent));
+            setString(enclosingHeaderName<DefinicijaMetoda>(parent));
             break;
         default:
             break;
     }
-    staticType = value.type;
+    staticType = form_ == Form::Integer ? integerType() : form_ == Form::Float ? floatType() : stringType();
 }
 
 void ObicanSkalar::check() {}
 
-Value ObicanSkalar::evaluate() { return value; }
+Value ObicanSkalar::evaluate() { return build(); }
 
-Value ObicanSkalar::staticValue() { return value; }
+Value ObicanSkalar::staticValue() { return build(); }
 
 void ObicanSkalar::computeFlow() { seedFlow(); }
 

@@ -70,9 +70,9 @@ void Promenljiva::check() {
         // Only a plain `$o` is the object: with an index (`$a[$k]->m()`) the
         // object is an element, with more dollars (`$$v->m()`) another variable.
         auto* plain = dynamic_cast<NeobjektnaPromenljiva*>(variableBase);
-        if (variableBase->pendingUses && variableBase->pendingUses->size() == 1 &&
+        if (variableBase->pendingUses() && variableBase->pendingUses()->size() == 1 &&
             (!plain || plain->dollarCount == 1)) {
-            objectRead = *variableBase->pendingUses->begin();
+            objectRead = *variableBase->pendingUses()->begin();
             haveRead = objectRead.indexDepth == 0;
         }
         if (chain)
@@ -88,7 +88,7 @@ void Promenljiva::check() {
 static std::string memberNameOf(ParserBase* plainName) {
     if (auto* indexed = dynamic_cast<IndeksniPristup*>(plainName)) plainName = indexed->variable;
     auto* name = dynamic_cast<ImePromenljive*>(plainName);
-    return name ? name->name : std::string();
+    return name ? name->name.str() : std::string();
 }
 
 

@@ -43,7 +43,7 @@ static IndeksniPristup* innerAccess(ParserBase* member) {
 
 static std::string nameOf(IndeksniPristup* access) {
     auto* name = access ? dynamic_cast<ImePromenljive*>(access->variable) : nullptr;
-    return name ? name->name : std::string();
+    return name ? name->name.str() : std::string();
 }
 
 // A static member contributes no names to the variable analysis, so neither

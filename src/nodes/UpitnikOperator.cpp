@@ -34,18 +34,18 @@ void UpitnikOperator::check() {
     if (then) {
         then->check();
         resolveUses(then);
-        unionUsedNames(then->usedNames);
-        unionUsedNames(then->pendingUses);
+        unionUsedNames(then->usedNames());
+        unionUsedNames(then->pendingUses());
     }
     if (otherwise) {
         otherwise->check();
-        unionUsedNames(otherwise->usedNames);
-        unionUsedNames(otherwise->pendingUses);
+        unionUsedNames(otherwise->usedNames());
+        unionUsedNames(otherwise->pendingUses());
     }
-    if (!then || !otherwise || !then->definitions || !otherwise->definitions) return;
+    if (!then || !otherwise || !then->definitions() || !otherwise->definitions()) return;
     NameSet* both = nullptr;
-    uniteInto(both, then->definitions);
-    intersectInto(both, otherwise->definitions);
+    uniteInto(both, then->definitions());
+    intersectInto(both, otherwise->definitions());
     unionDefinitions(both);
     delete both;
 }

@@ -40,7 +40,7 @@ SymbolTable* Varijabla::scopeFor(ParserBase* at, const std::string& name) {
     return scope;
 }
 
-void Varijabla::recordRead(ParserBase* at, const std::string& name) {
+void Varijabla::recordRead(ParserBase* at, InternedText name) {
     SymbolTable* scope = scopeFor(at, name);
     at->addPendingUse(NameRecord(scope, name, at->fileName, at->location.firstLine, 0));
 }

@@ -27,7 +27,7 @@ public:
     // entered (placed at `at`) on its first occurrence.
     static SymbolTable* scopeFor(ParserBase* at, const std::string& name);
     // Adds the pending read of `name` at `at` (a record in `scopeFor`).
-    static void recordRead(ParserBase* at, const std::string& name);
+    static void recordRead(ParserBase* at, InternedText name);
 
     void link() override;
     void check() override;

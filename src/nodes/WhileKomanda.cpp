@@ -35,9 +35,8 @@ void WhileKomanda::link() {
 void WhileKomanda::check() {
     if (condition) {
         condition->check();
-        keepsChildSets = 1;
+        const KeepChildSets keep(this);
         absorbChild(condition, true, true, true);
-        keepsChildSets = 0;
     }
     if (!body) return;
     body->check();

@@ -293,7 +293,7 @@ ParserBase* constantNamed(ParserBase* identifier) {
 // Any T_DNUMBER is a float, with or without a dot ("1e3" is 1000.0).
 ParserBase* floatLiteral(const char* text, const YYLTYPE& at) {
     auto* literal = new php::ObicanSkalar(text, at);
-    literal->value.setFloat(std::strtod(text, nullptr));
+    literal->setFloat(std::strtod(text, nullptr));
     return literal;
 }
 

@@ -11,15 +11,17 @@ namespace {
 
 uint64_t lastStamp = 0;  // stamps are unique across components
 
-// Leaf sets come from the pool as well as their tree nodes.
-FlowSet* newFlowSet(FlowSet&& from) { return new (allocateNode(sizeof(FlowSet))) FlowSet(std::move(from)); }
-void deleteFlowSet(FlowSet* s) {
-    if (!s) return;
-    s->~FlowSet();
-    releaseNode(s, sizeof(FlowSet));
-}
-
 }  // namespace
+
+struct FlowLeafCache {
+    FlowSet leaves;
+    uint64_t stamp = 0;
+    // Leaf caches come from the pool as well as their tree nodes.
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
+};
+
+static_assert(sizeof(void*) != 8 || sizeof(FlowState) <= 40, "a flow state grew");
 
 // The indexes of the few successor sets past IndexFrom entries.
 static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
@@ -27,35 +29,43 @@ static std::map<const FlowSuccessors*, FlowSet>& successorIndexes() {
     return indexes;
 }
 
-FlowSuccessors::~FlowSuccessors() {
-    if (size_ > IndexFrom) successorIndexes().erase(this);
-    if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
+void FlowSuccessors::clear() {
+    if (Block* b = block()) {
+        if (b->size > IndexFrom) successorIndexes().erase(this);
+        releaseNode(b, sizeof(Block) + sizeof(FlowState*) * b->capacity);
+    }
+    one_ = nullptr;
 }
 
 size_t FlowSuccessors::count(FlowState* s) const {
-    if (size_ > IndexFrom) return successorIndexes().at(this).count(s);
-    FlowState* const* d = data();
-    for (uint32_t i = 0; i < size_; ++i)
-        if (d[i] == s) return 1;
+    if (size() > IndexFrom) return successorIndexes().at(this).count(s);
+    for (FlowState* t : *this)
+        if (t == s) return 1;
     return 0;
 }
 
 bool FlowSuccessors::insert(FlowState* s) {
     if (count(s)) return false;
-    if (size_ == capacity_) {
-        const uint32_t cap = capacity_ * 2;
-        auto** fresh = static_cast<FlowState**>(allocateNode(sizeof(FlowState*) * cap));
-        FlowState** old = data();
-        for (uint32_t i = 0; i < size_; ++i) fresh[i] = old[i];
-        if (capacity_ > 1) releaseNode(many_, sizeof(FlowState*) * capacity_);
-        many_ = fresh;
-        capacity_ = cap;
+    if (!one_) {
+        one_ = s;
+        return true;
     }
-    FlowState** d = data();
-    d[size_++] = s;
-    if (size_ == IndexFrom + 1)
-        successorIndexes().emplace(this, FlowSet(d, d + size_));
-    else if (size_ > IndexFrom)
+    Block* b = block();
+    if (!b || b->size == b->capacity) {
+        const uint32_t cap = b ? b->capacity * 2 : 2;
+        auto* fresh = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(FlowState*) * cap));
+        fresh->capacity = cap;
+        fresh->size = 0;
+        for (FlowState* t : *this) items(fresh)[fresh->size++] = t;
+        if (b) releaseNode(b, sizeof(Block) + sizeof(FlowState*) * b->capacity);
+        one_ = reinterpret_cast<FlowState*>(reinterpret_cast<uintptr_t>(fresh) | 1);
+        b = fresh;
+    }
+    FlowState** d = items(b);
+    d[b->size++] = s;
+    if (b->size == IndexFrom + 1)
+        successorIndexes().emplace(this, FlowSet(d, d + b->size));
+    else if (b->size > IndexFrom)
         successorIndexes().at(this).insert(s);
     return true;
 }
@@ -65,19 +75,20 @@ bool FlowSuccessors::insert(FlowState* s) {
 // shared states cost nothing more. `all` selects whether every state met goes
 // to `out` or only the leaves.
 void FlowState::walk(FlowState* start, FlowSet& out, bool all) {
-    static uint64_t lastWalk = 0;
-    const uint64_t walk = ++lastWalk;
+    static uint32_t lastWalk = 0;
+    if (++lastWalk == 0) ++lastWalk;  // 0 is the mark of a state never walked
+    const uint32_t walk = lastWalk;
     start->walkMark = walk;
-    std::vector<FlowState*> level(start->successors->begin(), start->successors->end());
+    std::vector<FlowState*> level(start->successors.begin(), start->successors.end());
     std::vector<FlowState*> next;
     while (!level.empty()) {
         for (FlowState* c : level) {
             if (all) out.insert(c);
-            if (!c->successors) {
+            if (c->successors.empty()) {
                 if (!all) out.insert(c);
             } else if (c->walkMark != walk) {
                 c->walkMark = walk;
-                next.insert(next.end(), c->successors->begin(), c->successors->end());
+                next.insert(next.end(), c->successors.begin(), c->successors.end());
             }
         }
         level.clear();
@@ -85,57 +96,49 @@ void FlowState::walk(FlowState* start, FlowSet& out, bool all) {
     }
 }
 
-// destroyGraph deletes the set and nulls the pointer, so a state that went
-// through it is not freed twice here.
-FlowState::~FlowState() {
-    delete successors;
-    deleteFlowSet(leafCache);
-}
+FlowState::~FlowState() { delete leafCache; }
 
 FlowComponent* FlowState::findComponent() {
     FlowComponent* root = &component;
-    while (root->merged) root = root->merged;
+    while (FlowComponent* up = root->merged()) root = up;
     for (FlowComponent* c = &component; c != root;) {
-        FlowComponent* next = c->merged;
-        c->merged = root;
+        FlowComponent* next = c->merged();
+        c->mergeInto(root);
         c = next;
     }
-    if (root->stamp == 0) root->stamp = ++lastStamp;
+    if (root->word == 0) root->setStamp(++lastStamp);
     return root;
 }
 
 bool FlowState::attach(FlowState* s) {
     if (closed) return false;
     if (!s) return true;
-    if (!successors) successors = new FlowSuccessors();
-    if (successors->insert(s)) {
+    if (successors.insert(s)) {
         FlowComponent* mine = findComponent();
         FlowComponent* theirs = s->findComponent();
-        if (theirs != mine) theirs->merged = mine;
-        mine->stamp = ++lastStamp;
+        if (theirs != mine) theirs->mergeInto(mine);
+        mine->setStamp(++lastStamp);
     }
     s->attached = true;
     return true;
 }
 
 const FlowSet& FlowState::currentLeaves() {
-    if (!leafCache || leafCacheStamp != findComponent()->stamp) {
+    if (!leafCache || leafCache->stamp != findComponent()->stamp()) {
         FlowSet leaves;
-        if (!successors)
+        if (successors.empty())
             leaves.insert(this);
         else
             walk(this, leaves, false);
         rememberLeaves(std::move(leaves));
     }
-    return *leafCache;
+    return leafCache->leaves;
 }
 
 void FlowState::rememberLeaves(FlowSet&& leaves) {
-    if (leafCache)
-        *leafCache = std::move(leaves);
-    else
-        leafCache = newFlowSet(std::move(leaves));
-    leafCacheStamp = findComponent()->stamp;
+    if (!leafCache) leafCache = new FlowLeafCache();
+    leafCache->leaves = std::move(leaves);
+    leafCache->stamp = findComponent()->stamp();
 }
 
 bool FlowState::absorb(FlowState* s) {
@@ -157,9 +160,9 @@ bool FlowState::absorb(FlowState* s) {
     // The offered graph now belongs to this one, so its memory is taken over.
     if (disjoint && taken) {
         std::swap(leafCache, s->leafCache);
-        leafCache->insert(refused.begin(), refused.end());
-        leafCacheStamp = findComponent()->stamp;
-        deleteFlowSet(s->leafCache);
+        leafCache->leaves.insert(refused.begin(), refused.end());
+        leafCache->stamp = findComponent()->stamp();
+        delete s->leafCache;
         s->leafCache = nullptr;
     }
     return taken;
@@ -189,15 +192,15 @@ void FlowState::fork(FlowState* const* graphs, size_t count, bool* taken) {
     FlowSet next(refused.begin(), refused.end());
     for (size_t i = 0; i < count; ++i) {
         if (!taken[i]) continue;
-        next.insert(graphs[i]->leafCache->begin(), graphs[i]->leafCache->end());
-        deleteFlowSet(graphs[i]->leafCache);
+        next.insert(graphs[i]->leafCache->leaves.begin(), graphs[i]->leafCache->leaves.end());
+        delete graphs[i]->leafCache;
         graphs[i]->leafCache = nullptr;
     }
     rememberLeaves(std::move(next));
 }
 
 void FlowState::collectLeaves(FlowSet& out) {
-    if (!successors) {
+    if (successors.empty()) {
         out.insert(this);
         return;
     }
@@ -207,7 +210,7 @@ void FlowState::collectLeaves(FlowSet& out) {
 
 void FlowState::collectReachable(FlowSet& out) {
     out.insert(this);
-    if (!successors) return;
+    if (successors.empty()) return;
     walk(this, out, true);
 }
 
@@ -228,8 +231,7 @@ void FlowState::destroyGraph() {
             delete s;
         }
     }
-    delete successors;
-    successors = nullptr;
+    successors.clear();
 }
 
 bool FlowState::anyInSet(const FlowSet& set, bool (*predicate)(FlowState*, void*), void* argument) {

@@ -1,5 +1,7 @@
 #include "tree/NameRecord.h"
 
+#include <algorithm>
+#include <cctype>
 #include <functional>
 
 #include "model/SymbolTable.h"
@@ -9,10 +11,21 @@ namespace php {
 bool NameRecordLess::operator()(const NameRecord& a, const NameRecord& b) const {
     if (a.kind != b.kind) return a.kind < b.kind;
     if (a.scope != b.scope) return std::less<SymbolTable*>()(a.scope, b.scope);
-    if (a.exactCase == b.exactCase) return a.name < b.name;
-    const std::string an = a.exactCase ? toLower(a.name) : a.name;
-    const std::string bn = b.exactCase ? toLower(b.name) : b.name;
-    return an < bn;
+    // Interned: the same text is the same pointer.
+    if (a.exactCase == b.exactCase) return a.name != b.name && a.name.str() < b.name.str();
+    // The exact name is compared lower-cased, as toLower would make it, one
+    // character at a time rather than through a copy.
+    const std::string& an = a.name.str();
+    const std::string& bn = b.name.str();
+    const size_t n = std::min(an.size(), bn.size());
+    for (size_t i = 0; i < n; ++i) {
+        auto ca = static_cast<unsigned char>(an[i]);
+        auto cb = static_cast<unsigned char>(bn[i]);
+        if (a.exactCase) ca = static_cast<unsigned char>(std::tolower(ca));
+        if (b.exactCase) cb = static_cast<unsigned char>(std::tolower(cb));
+        if (ca != cb) return ca < cb;
+    }
+    return an.size() < bn.size();
 }
 
 }  // namespace php

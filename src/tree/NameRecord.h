@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "model/FileName.h"
 #include "tree/NodePool.h"
 
 namespace php {
@@ -10,22 +11,24 @@ namespace php {
 class SymbolTable;
 class Type;
 
-// One variable (kind 0) or constant (kind 1) name at one place.
+// One variable (kind 0) or constant (kind 1) name at one place. Records are
+// copied from set to set by the million on a large file, so the name and the
+// file are interned (a pointer each) rather than strings of their own.
 struct NameRecord {
     SymbolTable* scope = nullptr;
-    std::string name;
-    std::string file;
+    InternedText name;
+    FileName file;
+    Type* type = nullptr;  // the type last assigned to the name
     int32_t line = -1;
     int32_t kind = 0;
-    uint8_t exactCase = 1;  // 0: stored lower-cased, matches regardless of case
-    Type* type = nullptr;   // the type last assigned to the name
     int32_t indexDepth = 0;
+    uint8_t exactCase = 1;  // 0: stored lower-cased, matches regardless of case
 
     NameRecord() = default;
-    NameRecord(SymbolTable* scope, std::string name, std::string file, int32_t line, int32_t kind,
+    NameRecord(SymbolTable* scope, InternedText name, FileName file, int32_t line, int32_t kind,
                uint8_t exactCase = 1, Type* type = nullptr)
-        : scope(scope), name(std::move(name)), file(std::move(file)), line(line), kind(kind),
-          exactCase(exactCase), type(type) {}
+        : scope(scope), name(name), file(file), type(type), line(line), kind(kind),
+          exactCase(exactCase) {}
 };
 
 // The order that defines set membership: kind, then scope, then name; a name

@@ -11,10 +11,10 @@ namespace php {
 class ParserBase;
 
 // A set of nodes in insertion order, so that nothing that walks it depends on
-// where the nodes were allocated. Predecessor and exit sets hold one node
-// almost always, so that one lives inside the set itself (16 bytes, from the
-// node pool: there is one per node); more go to a pooled array and a
-// membership test is a short scan.
+// where the nodes were allocated. Predecessor sets hold one node almost
+// always and there is one inside every node, so the set is one word: the node
+// itself, or (with the low bit set, nodes being aligned) a pooled block of
+// more; a membership test is a short scan.
 class NodeSet {
 public:
     NodeSet() = default;
@@ -35,52 +35,126 @@ public:
     // False when the node was already present.
     bool insert(ParserBase* node) {
         if (count(node)) return false;
-        if (size_ == capacity_) grow();
-        data()[size_++] = node;
+        if (!one_) {
+            one_ = node;
+            return true;
+        }
+        Block* b = block();
+        if (!b) {
+            b = newBlock(2);
+            items(b)[0] = one_;
+            b->size = 1;
+            setBlock(b);
+        } else if (b->size == b->capacity) {
+            Block* fresh = newBlock(b->capacity * 2);
+            for (uint32_t i = 0; i < b->size; ++i) items(fresh)[i] = items(b)[i];
+            fresh->size = b->size;
+            freeBlock(b);
+            setBlock(fresh);
+            b = fresh;
+        }
+        items(b)[b->size++] = node;
         return true;
     }
     size_t count(ParserBase* node) const {
-        ParserBase* const* d = data();
-        for (uint32_t i = 0; i < size_; ++i)
-            if (d[i] == node) return 1;
+        for (ParserBase* n : *this)
+            if (n == node) return 1;
         return 0;
     }
-    bool empty() const { return size_ == 0; }
+    bool empty() const { return one_ == nullptr; }
     bool operator==(const NodeSet& other) const {
-        if (size_ != other.size_) return false;
-        for (uint32_t i = 0; i < size_; ++i)
-            if (data()[i] != other.data()[i]) return false;
+        if (size() != other.size()) return false;
+        for (size_t i = 0; i < size(); ++i)
+            if (begin()[i] != other.begin()[i]) return false;
         return true;
     }
-    size_t size() const { return size_; }
-    ParserBase* const* begin() const { return data(); }
-    ParserBase* const* end() const { return data() + size_; }
+    size_t size() const {
+        if (const Block* b = block()) return b->size;
+        return one_ ? 1 : 0;
+    }
+    ParserBase* const* begin() const {
+        if (const Block* b = block()) return items(b);
+        return &one_;
+    }
+    ParserBase* const* end() const { return begin() + size(); }
     void clear() {
-        if (capacity_ > 1) releaseNode(many_, sizeof(ParserBase*) * capacity_);
+        if (Block* b = block()) freeBlock(b);
         one_ = nullptr;
-        size_ = 0;
-        capacity_ = 1;
     }
 
 private:
-    ParserBase* const* data() const { return capacity_ == 1 ? &one_ : many_; }
-    ParserBase** data() { return capacity_ == 1 ? &one_ : many_; }
-    void grow() {
-        uint32_t cap = capacity_ * 2;
-        auto** fresh = static_cast<ParserBase**>(allocateNode(sizeof(ParserBase*) * cap));
-        ParserBase** old = data();
-        for (uint32_t i = 0; i < size_; ++i) fresh[i] = old[i];
-        if (capacity_ > 1) releaseNode(many_, sizeof(ParserBase*) * capacity_);
-        many_ = fresh;
-        capacity_ = cap;
+    struct Block {
+        uint32_t size;
+        uint32_t capacity;
+    };
+    static ParserBase** items(Block* b) { return reinterpret_cast<ParserBase**>(b + 1); }
+    static ParserBase* const* items(const Block* b) { return reinterpret_cast<ParserBase* const*>(b + 1); }
+    static Block* newBlock(uint32_t capacity) {
+        auto* b = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(ParserBase*) * capacity));
+        b->size = 0;
+        b->capacity = capacity;
+        return b;
+    }
+    static void freeBlock(Block* b) { releaseNode(b, sizeof(Block) + sizeof(ParserBase*) * b->capacity); }
+    Block* block() const {
+        const auto bits = reinterpret_cast<std::uintptr_t>(one_);
+        return (bits & 1) != 0 ? reinterpret_cast<Block*>(bits & ~std::uintptr_t(1)) : nullptr;
+    }
+    void setBlock(Block* b) { one_ = reinterpret_cast<ParserBase*>(reinterpret_cast<std::uintptr_t>(b) | 1); }
+
+    ParserBase* one_ = nullptr;  // the single node, or the tagged block
+};
+
+// A vector of nodes (null entries allowed) in one word: null while empty,
+// else a pooled block. For node fields that are almost always empty, where a
+// std::vector would cost three words in every node.
+class NodeVector {
+public:
+    NodeVector() = default;
+    NodeVector(const NodeVector&) = delete;
+    NodeVector& operator=(const NodeVector&) = delete;
+    NodeVector(NodeVector&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
+    NodeVector& operator=(NodeVector&& other) noexcept {
+        if (this != &other) {
+            clear();
+            block_ = other.block_;
+            other.block_ = nullptr;
+        }
+        return *this;
+    }
+    ~NodeVector() { clear(); }
+
+    void push_back(ParserBase* node) {
+        if (!block_ || block_->size == block_->capacity) {
+            const uint32_t cap = block_ ? block_->capacity * 2 : 1;
+            auto* fresh = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(ParserBase*) * cap));
+            fresh->size = 0;
+            fresh->capacity = cap;
+            for (ParserBase* n : *this) items(fresh)[fresh->size++] = n;
+            clear();
+            block_ = fresh;
+        }
+        items(block_)[block_->size++] = node;
+    }
+    size_t size() const { return block_ ? block_->size : 0; }
+    bool empty() const { return size() == 0; }
+    ParserBase* operator[](size_t i) const { return begin()[i]; }
+    ParserBase* const* begin() const { return block_ ? items(block_) : nullptr; }
+    ParserBase* const* end() const { return begin() + size(); }
+    void clear() {
+        if (block_) releaseNode(block_, sizeof(Block) + sizeof(ParserBase*) * block_->capacity);
+        block_ = nullptr;
     }
 
-    union {
-        ParserBase* one_ = nullptr;
-        ParserBase** many_;
+private:
+    struct Block {
+        uint32_t size;
+        uint32_t capacity;
     };
-    uint32_t size_ = 0;
-    uint32_t capacity_ = 1;
+    static ParserBase** items(Block* b) { return reinterpret_cast<ParserBase**>(b + 1); }
+    static ParserBase* const* items(const Block* b) { return reinterpret_cast<ParserBase* const*>(b + 1); }
+
+    Block* block_ = nullptr;
 };
 
 }  // namespace php

@@ -1,6 +1,7 @@
 #include "tree/ParserBase.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "diagnostics/FaliGlobal.h"
@@ -17,7 +18,7 @@
 
 namespace php {
 
-ParserBase::ParserBase(int32_t fl, int32_t fc, int32_t ll, int32_t lc) : location(fl, fc, ll, lc) {}
+ParserBase::ParserBase(int32_t fl, int32_t fc, int32_t ll, int32_t lc) : location(Location(fl, fc, ll, lc)) {}
 
 ParserBase::ParserBase() = default;
 
@@ -27,13 +28,28 @@ ParserBase::ParserBase(const ParserBase* other) {
 
 ParserBase::ParserBase(const Location& loc) : location(loc) {}
 
+static_assert(sizeof(void*) != 8 || sizeof(ParserBase) <= 72, "the node base grew");
+
+const ParserBase* ParserBase::KeepChildSets::keeping_ = nullptr;
+
+namespace {
+// Exit sets, which no node of the tree fills today, live beside the nodes
+// rather than in every one of them.
+std::unordered_map<const ParserBase*, NodeSet>& exitSets() {
+    static std::unordered_map<const ParserBase*, NodeSet> sets;
+    return sets;
+}
+}  // namespace
+
 // The flow state is not deleted: graphs may be shared between nodes.
 ParserBase::~ParserBase() {
-    delete definitions;
-    delete usedNames;
-    delete pendingUses;
-    delete predecessors;
-    delete exits;
+    if (extras_) {
+        delete extras_->definitions;
+        delete extras_->usedNames;
+        delete extras_->pendingUses;
+        delete extras_;
+    }
+    if (!exitSets().empty()) exitSets().erase(this);
 }
 
 ParserBase* ParserBase::unwrap() { return this; }
@@ -51,8 +67,7 @@ bool ParserBase::isCallLike() { return false; }
 bool ParserBase::alwaysLeaves() { return false; }
 
 void ParserBase::addPredecessor(ParserBase* node) {
-    if (!predecessors) predecessors = new NodeSet();
-    if (predecessors->insert(node)) definitionsAppeared();
+    if (predecessors.insert(node)) definitionsAppeared();
 }
 
 void ParserBase::addPredecessors(const NodeSet* nodes) {
@@ -60,12 +75,15 @@ void ParserBase::addPredecessors(const NodeSet* nodes) {
     for (ParserBase* n : *nodes) addPredecessor(n);
 }
 
-NodeSet* ParserBase::exitNodes() { return exits && !exits->empty() ? exits : nullptr; }
+NodeSet* ParserBase::exitNodes() {
+    if (exitSets().empty()) return nullptr;
+    auto it = exitSets().find(this);
+    return it != exitSets().end() && !it->second.empty() ? &it->second : nullptr;
+}
 
 void ParserBase::addExitNode(ParserBase* node) {
     if (!node) return;
-    if (!exits) exits = new NodeSet();
-    exits->insert(node);
+    exitSets()[this].insert(node);
 }
 
 void ParserBase::addExitNodes(const NodeSet* nodes) {
@@ -165,10 +183,10 @@ namespace {
 // without definitions holds only within one epoch.
 uint32_t definitionsEpoch = 1;
 
-bool hasDefinitions(const ParserBase* n) { return n->definitions && !n->definitions->empty(); }
+bool hasDefinitions(const ParserBase* n) { return n->definitions() && !n->definitions()->empty(); }
 
 bool passThrough(const ParserBase* n) {
-    return !hasDefinitions(n) && n->predecessors && n->predecessors->size() == 1;
+    return !hasDefinitions(n) && n->predecessors.size() == 1;
 }
 
 }  // namespace
@@ -187,17 +205,19 @@ static ParserBase* skipRun(ParserBase* n, uint32_t mark) {
     static std::vector<ParserBase*> run;
     run.clear();
     while (passThrough(n) && n->lookupMark != mark) {
-        if (n->lookupSkip && n->lookupSkipEpoch == definitionsEpoch) {
-            n = n->lookupSkip;
+        const NodeExtras* x = n->extrasIfAny();
+        if (x && x->lookupSkip && x->lookupSkipEpoch == definitionsEpoch) {
+            n = x->lookupSkip;
             break;
         }
         n->lookupMark = mark;
         run.push_back(n);
-        n = *n->predecessors->begin();
+        n = *n->predecessors.begin();
     }
     for (ParserBase* r : run) {
-        r->lookupSkip = n;
-        r->lookupSkipEpoch = definitionsEpoch;
+        NodeExtras& x = r->extras();
+        x.lookupSkip = n;
+        x.lookupSkipEpoch = definitionsEpoch;
     }
     return n;
 }
@@ -221,15 +241,14 @@ NameRecord* ParserBase::lookupDefinition(const NameRecord& record) {
         if (n != this) n = skipRun(n, mark);
         if (n->lookupMark == mark) continue;
         n->lookupMark = mark;
-        if (n->definitions) {
-            auto it = n->definitions->find(record);
-            if (it != n->definitions->end()) {
+        if (const NameSet* defs = n->definitions()) {
+            auto it = defs->find(record);
+            if (it != defs->end()) {
                 found = const_cast<NameRecord*>(&*it);
                 break;
             }
         }
-        if (!n->predecessors) continue;
-        const NodeSet& preds = *n->predecessors;
+        const NodeSet& preds = n->predecessors;
         for (auto p = preds.end(); p != preds.begin();) stack.push_back(*--p);
     }
     stack.resize(base);
@@ -250,8 +269,8 @@ static bool indexable(const NameRecord& use, Type* t) {
 
 // Reports never touch the child's set, so it is walked in place.
 void ParserBase::resolveUses(ParserBase* child) {
-    if (!child || !child->pendingUses) return;
-    for (const NameRecord& use : *child->pendingUses) {
+    if (!child || !child->pendingUses()) return;
+    for (const NameRecord& use : *child->pendingUses()) {
         if (NameRecord* def = lookupDefinition(use)) {
             if (use.indexDepth != 0 && !indexable(use, def->type))
                 semanticList().push_back(new greske::NijeNiz(use.name, fileName, location.firstLine));
@@ -368,79 +387,106 @@ void ParserBase::intersectInto(NameSet*& mine, const NameSet* other) {
 // Function declarations (kind 39) and method definitions (kind 32) read
 // their header's and body's sets after folding them.
 bool ParserBase::consumesChildSets() const {
-    if (keepsChildSets) return false;
+    if (KeepChildSets::keeping_ == this) return false;
     const int k = kind();
     return k != 39 && k != 32;
 }
 
-void ParserBase::foldSet(NameSet*& mine, NameSet*& childSet, bool uniting, Join join) {
-    const bool had = filled(mine);
-    if (!uniting)
-        intersectInto(mine, childSet);
-    else if (consumesChildSets())
-        take(mine, childSet, join);
+// The side records are created only where a set lands and given back as the
+// sets move on, so that a node holds one only while it has something in it.
+void ParserBase::foldSet(SetField mine, ParserBase* child, SetField theirs, bool uniting, Join join) {
+    NodeExtras* from = child->extras_;
+    NameSet* childSet = from ? from->*theirs : nullptr;
+    if (!uniting) {
+        intersectField(mine, childSet);
+        return;
+    }
+    if (!childSet) return;  // a union with nothing
+    NameSet*& target = extras().*mine;
+    const bool had = filled(target);
+    if (consumesChildSets())
+        take(target, from->*theirs, join);
     else
-        unite(mine, childSet, join);
-    if (&mine == &definitions && !had && filled(mine)) definitionsAppeared();
+        unite(target, childSet, join);
+    if (mine == &NodeExtras::definitions && !had && filled(target)) definitionsAppeared();
+    child->releaseUnusedExtras();
+    releaseUnusedExtras();
 }
 
-void ParserBase::unionDefinitions(const NameSet* s, Join join) { uniteInto(definitions, s, join); }
+// An intersection never fills an empty set, so it never adds definitions.
+void ParserBase::intersectField(SetField mine, const NameSet* other) {
+    if (!extras_ || !(extras_->*mine)) return;
+    intersectInto(extras_->*mine, other);
+    releaseUnusedExtras();
+}
 
-void ParserBase::takeDefinitions(NameSet*& s, Join join) { takeInto(definitions, s, join); }
+void ParserBase::intersectDefinitions(const NameSet* s) { intersectField(&NodeExtras::definitions, s); }
+void ParserBase::intersectUsedNames(const NameSet* s) { intersectField(&NodeExtras::usedNames, s); }
+void ParserBase::intersectPendingUses(const NameSet* s) { intersectField(&NodeExtras::pendingUses, s); }
+
+void ParserBase::unionDefinitions(const NameSet* s, Join join) {
+    if (s) uniteInto(definitionsSlot(), s, join);
+}
+
+void ParserBase::takeDefinitions(NameSet*& s, Join join) {
+    if (s) takeInto(definitionsSlot(), s, join);
+}
 
 void ParserBase::absorbChild(ParserBase* child, bool defs, bool used, bool pending, Join defsJoin) {
     if (!child) return;
     resolveUses(child);
-    foldSet(definitions, child->definitions, defs, defsJoin);
-    foldSet(usedNames, child->usedNames, used);
-    foldSet(usedNames, child->pendingUses, pending);
+    foldSet(&NodeExtras::definitions, child, &NodeExtras::definitions, defs, defsJoin);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::usedNames, used);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::pendingUses, pending);
 }
 
 void ParserBase::foldUses(ParserBase* child) {
     if (!child) return;
-    foldSet(usedNames, child->usedNames, true);
-    foldSet(usedNames, child->pendingUses, true);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::usedNames, true);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::pendingUses, true);
 }
 
 void ParserBase::propagateChild(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
-    foldSet(definitions, child->definitions, defs);
-    foldSet(usedNames, child->usedNames, used);
-    foldSet(pendingUses, child->pendingUses, pending);
+    foldSet(&NodeExtras::definitions, child, &NodeExtras::definitions, defs);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::usedNames, used);
+    foldSet(&NodeExtras::pendingUses, child, &NodeExtras::pendingUses, pending);
 }
 
 void ParserBase::absorbDeclaration(ParserBase* child, bool defs, bool used, bool pending) {
     if (!child) return;
-    foldSet(definitions, child->definitions, defs);
-    foldSet(usedNames, child->usedNames, used);
-    foldSet(definitions, child->pendingUses, pending);
+    foldSet(&NodeExtras::definitions, child, &NodeExtras::definitions, defs);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::usedNames, used);
+    foldSet(&NodeExtras::definitions, child, &NodeExtras::pendingUses, pending);
 }
 
 void ParserBase::absorbDefinitionsOnly(ParserBase* child, bool defs, bool used) {
     if (!child) return;
-    foldSet(definitions, child->definitions, defs);
-    foldSet(usedNames, child->usedNames, used);
+    foldSet(&NodeExtras::definitions, child, &NodeExtras::definitions, defs);
+    foldSet(&NodeExtras::usedNames, child, &NodeExtras::usedNames, used);
 }
 
 void ParserBase::addDefinition(const NameRecord& record) {
-    if (!definitions) definitions = new NameSet();
-    if (definitions->size() == 0) definitionsAppeared();
-    definitions->insert(record);
+    NameSet*& defs = definitionsSlot();
+    if (!defs) defs = new NameSet();
+    if (defs->size() == 0) definitionsAppeared();
+    defs->insert(record);
 }
 
 void ParserBase::addPendingUse(const NameRecord& record) {
-    if (!pendingUses) pendingUses = new NameSet();
-    pendingUses->insert(record);
+    NameSet*& uses = pendingUsesSlot();
+    if (!uses) uses = new NameSet();
+    uses->insert(record);
 }
 
 void ParserBase::setPendingType(Type* type) {
-    if (!pendingUses) return;
-    for (const NameRecord& r : *pendingUses) const_cast<NameRecord&>(r).type = type;
+    if (!pendingUses()) return;
+    for (const NameRecord& r : *pendingUses()) const_cast<NameRecord&>(r).type = type;
 }
 
 void ParserBase::setPendingIndexDepth(int32_t depth) {
-    if (!pendingUses) return;
-    for (const NameRecord& r : *pendingUses) const_cast<NameRecord&>(r).indexDepth = depth;
+    if (!pendingUses()) return;
+    for (const NameRecord& r : *pendingUses()) const_cast<NameRecord&>(r).indexDepth = depth;
 }
 
 // Iterative: trees of included files and long operator chains can be deep.
@@ -450,7 +496,7 @@ void ParserBase::collectDefinitions(NameSet& out) {
     while (!stack.empty()) {
         ParserBase* n = stack.back();
         stack.pop_back();
-        if (n->definitions) out.insert(n->definitions->begin(), n->definitions->end());
+        if (const NameSet* defs = n->definitions()) out.insert(defs->begin(), defs->end());
         children.clear();
         n->collectChildren(children);
         stack.insert(stack.end(), children.rbegin(), children.rend());

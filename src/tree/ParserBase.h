@@ -22,36 +22,52 @@ class ParserBase;
 class Start;
 
 
+// What only some nodes ever hold, kept beside the node: the three name sets of
+// the variable analysis (once a file is checked about one node in twenty
+// still holds one; the sets move up the tree as they are folded) and the end
+// of the run a lookup crossed from the node.
+struct NodeExtras {
+    NameSet* definitions = nullptr;
+    NameSet* usedNames = nullptr;
+    NameSet* pendingUses = nullptr;
+    // A lookup passes through a node without definitions and with a single
+    // predecessor at no profit: it remembers where such a run of nodes ends,
+    // valid while no definitions appear anywhere (the epoch of the node base).
+    ParserBase* lookupSkip = nullptr;
+    uint32_t lookupSkipEpoch = 0;
+
+    bool unused() const { return !definitions && !usedNames && !pendingUses && !lookupSkip; }
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
+};
+
 // Base of every syntax-tree node: location, file, parent, flow state, static
 // type, the three name sets of the variable analysis, and the two passes.
+// A large file keeps about one node for every four bytes of source, so the
+// fields are kept few: 72 bytes with the usual single predecessor inside and
+// the rarely used fields aside.
 class ParserBase {
 public:
-    Location location;
+    // The first line shares a word with the lookup mark.
+    NodeLocation location;
+    // The number of the last lookup that visited this node (each lookup has
+    // its own number, so a node is visited at most once per lookup).
+    uint32_t lookupMark = 0;
     FileName fileName;
     ParserBase* parent = nullptr;
     FlowState* flow = nullptr;
     Type* staticType = nullptr;
-    NameSet* definitions = nullptr;
-    NameSet* usedNames = nullptr;
-    NameSet* pendingUses = nullptr;
-    NodeSet* predecessors = nullptr;
-    NodeSet* exits = nullptr;
-    // The number of the last lookup that visited this node (each lookup has
-    // its own number, so a node is visited at most once per lookup).
-    uint32_t lookupMark = 0;
-    // A lookup passes through a node without definitions and with a single
-    // predecessor at no profit: it remembers where such a run of nodes ends,
-    // valid while no definitions appear anywhere (the epoch of the node base).
-    uint32_t lookupSkipEpoch = 0;
-    ParserBase* lookupSkip = nullptr;
-    // Set while a fold must leave the child's sets in place because they are
-    // read again afterwards (see consumesChildSets).
-    uint8_t keepsChildSets = 0;
+    NodeSet predecessors;
     // The nearest proper ancestor that can own a scope (a function, method,
     // class or interface declaration, or a file root), found once and kept:
     // the scope walks would otherwise climb every level of a deep tree for
     // every name in it.
     ParserBase* scopeAnchor = nullptr;
+
+private:
+    NodeExtras* extras_ = nullptr;
+
+public:
 
     ParserBase(int32_t firstLine, int32_t firstColumn, int32_t lastLine, int32_t lastColumn);
     ParserBase();
@@ -85,6 +101,27 @@ public:
     virtual void addExitNodes(const NodeSet* nodes);
     virtual SymbolTable* enclosingScope();
     virtual Klasa* declaredClass();
+
+    // The name sets (null: empty). Reading never creates the side record; a
+    // slot does, for code that stores a set.
+    NameSet* definitions() const { return extras_ ? extras_->definitions : nullptr; }
+    NameSet* usedNames() const { return extras_ ? extras_->usedNames : nullptr; }
+    NameSet* pendingUses() const { return extras_ ? extras_->pendingUses : nullptr; }
+    NameSet*& definitionsSlot() { return extras().definitions; }
+    NameSet*& usedNamesSlot() { return extras().usedNames; }
+    NameSet*& pendingUsesSlot() { return extras().pendingUses; }
+    NodeExtras* extrasIfAny() const { return extras_; }
+    NodeExtras& extras() {
+        if (!extras_) extras_ = new NodeExtras();
+        return *extras_;
+    }
+    // Gives the side record back once nothing is left in it.
+    void releaseUnusedExtras() {
+        if (extras_ && extras_->unused()) {
+            delete extras_;
+            extras_ = nullptr;
+        }
+    }
 
     // Tree navigation.
     bool canOwnScope() const;
@@ -135,6 +172,22 @@ public:
     // arriving type (the type last assigned); alternative paths, and every
     // intersection, keep the stored record with an unknown type where the two
     // types differ.
+    // While one lives, the folds of `node` leave the child's sets in place
+    // because they are read again afterwards (see consumesChildSets). Only
+    // one node at a time does so, for the span of one fold.
+    class KeepChildSets {
+    public:
+        explicit KeepChildSets(const ParserBase* node) : previous_(keeping_) { keeping_ = node; }
+        ~KeepChildSets() { keeping_ = previous_; }
+        KeepChildSets(const KeepChildSets&) = delete;
+        KeepChildSets& operator=(const KeepChildSets&) = delete;
+
+    private:
+        friend class ParserBase;
+        static const ParserBase* keeping_;
+        const ParserBase* previous_;
+    };
+
     static void uniteInto(NameSet*& mine, const NameSet* other, Join join = Join::Sequence);
     static void intersectInto(NameSet*& mine, const NameSet* other);
     // A union that takes the other set over: it is moved when `mine` is
@@ -145,12 +198,16 @@ public:
     // `definitions` by hand must call definitionsAppeared() afterwards.
     void unionDefinitions(const NameSet* s, Join join = Join::Sequence);
     void takeDefinitions(NameSet*& s, Join join = Join::Sequence);
-    void intersectDefinitions(const NameSet* s) { intersectInto(definitions, s); }
+    void intersectDefinitions(const NameSet* s);
     static void definitionsAppeared();
-    void unionUsedNames(const NameSet* s) { uniteInto(usedNames, s); }
-    void intersectUsedNames(const NameSet* s) { intersectInto(usedNames, s); }
-    void unionPendingUses(const NameSet* s) { uniteInto(pendingUses, s); }
-    void intersectPendingUses(const NameSet* s) { intersectInto(pendingUses, s); }
+    void unionUsedNames(const NameSet* s) {
+        if (s) uniteInto(usedNamesSlot(), s);
+    }
+    void intersectUsedNames(const NameSet* s);
+    void unionPendingUses(const NameSet* s) {
+        if (s) uniteInto(pendingUsesSlot(), s);
+    }
+    void intersectPendingUses(const NameSet* s);
 
     // Flow helpers.
     void seedFlow();
@@ -162,12 +219,15 @@ protected:
     // Whether a union fold may take the child's sets over instead of copying
     // them: true unless a fold of this node reads them again afterwards (the
     // end-of-body checks of functions and methods read their body's sets,
-    // and `keepsChildSets` marks the other cases). Without it every level of
+    // and KeepChildSets marks the other cases). Without it every level of
     // a chain would hold a copy of everything below it.
     bool consumesChildSets() const;
-    // A union or intersection of one of this node's sets with a child's set,
-    // taking the child's set over where that is allowed.
-    void foldSet(NameSet*& mine, NameSet*& childSet, bool unite, Join join = Join::Sequence);
+    // A union or intersection of one of this node's sets with one of a
+    // child's sets, taking the child's set over where that is allowed.
+    using SetField = NameSet* NodeExtras::*;
+    void foldSet(SetField mine, ParserBase* child, SetField theirs, bool unite, Join join = Join::Sequence);
+    // An intersection of one of this node's sets with `other`.
+    void intersectField(SetField mine, const NameSet* other);
 
     // The adoption steps of the first pass for one child (null: nothing).
     void linkChild(ParserBase* child);

@@ -13,8 +13,8 @@ ParserBase* firstOperand(ParserBase* node) {
 
 ParserBase* anchorBelow(ParserBase* node) {
     ParserBase* p = node->parent;
-    if (p && firstOperand(p) == node && node->predecessors && node->predecessors->size() == 1)
-        return *node->predecessors->begin();
+    if (p && firstOperand(p) == node && node->predecessors.size() == 1)
+        return *node->predecessors.begin();
     return node;
 }
 

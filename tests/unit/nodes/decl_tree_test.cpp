@@ -178,16 +178,16 @@ TEST(DeclTree, ParameterAndPropertyNamesBecomeDefinitions) {
     auto* p = new DeklaracijaParametra(nullptr, nullptr, new Reader(&scope, 3), nullptr);
     auto* h = header("f", new DeklaracijaParametara(new ListaDeklaracijaParametara(p)));
     h->check();
-    EXPECT_EQ(p->pendingUses, nullptr);
-    ASSERT_NE(h->definitions, nullptr);
-    EXPECT_EQ(h->definitions->count(NameRecord(&scope, "x", "f.php", 3, 0)), 1u);
+    EXPECT_EQ(p->pendingUses(), nullptr);
+    ASSERT_NE(h->definitions(), nullptr);
+    EXPECT_EQ(h->definitions()->count(NameRecord(&scope, "x", "f.php", 3, 0)), 1u);
     delete h;
 
     auto* prop = new DeklaracijaAtributaKlase(new Reader(&scope, 4), nullptr);
     prop->check();
-    EXPECT_EQ(prop->pendingUses, nullptr);
-    ASSERT_NE(prop->definitions, nullptr);
-    EXPECT_EQ(prop->definitions->size(), 1u);
+    EXPECT_EQ(prop->pendingUses(), nullptr);
+    ASSERT_NE(prop->definitions(), nullptr);
+    EXPECT_EQ(prop->definitions()->size(), 1u);
     delete prop;
 
     EXPECT_EQ(semanticList().size(), before);
@@ -250,18 +250,18 @@ TEST(DeclTree, FunctionBodySeesItsHeader) {
     f->fileName = "/src/a.php";
     f->link();
     ASSERT_NE(f->body, nullptr);
-    ASSERT_NE(f->body->predecessors, nullptr);
-    EXPECT_EQ(*f->body->predecessors, (NodeSet{f->header, f}));
+    ASSERT_FALSE(f->body->predecessors.empty());
+    EXPECT_EQ(f->body->predecessors, (NodeSet{f->header, f}));
     EXPECT_EQ(f->body->parent, f);
     EXPECT_EQ(f->body->fileName, "/src/a.php");
-    EXPECT_EQ(*f->header->predecessors, (NodeSet{f}));
+    EXPECT_EQ(f->header->predecessors, (NodeSet{f}));
     EXPECT_EQ(childrenOf(f), (std::vector<ParserBase*>{f->header, f->body}));
     EXPECT_EQ(f->location.firstLine, 2);
     delete f;
 
     auto* m = method("m", block({new Leaf(3)}));
     m->link();
-    EXPECT_EQ(*m->body->predecessors, (NodeSet{m->header, m}));
+    EXPECT_EQ(m->body->predecessors, (NodeSet{m->header, m}));
     delete m;
 }
 
@@ -366,7 +366,7 @@ TEST(DeclTree, ClassDeclarationTakesNoPredecessors) {
     c->addPredecessor(&other);
     NodeSet set{&other};
     c->addPredecessors(&set);
-    EXPECT_EQ(c->predecessors, nullptr);
+    EXPECT_TRUE(c->predecessors.empty());
     delete c;
 }
 

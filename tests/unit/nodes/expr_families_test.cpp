@@ -269,7 +269,7 @@ void* runLongChain(void* out) {
     chain->check();
     run->length = chain->evaluate().asString().size();
     FlowState* flow = chain->flowState();
-    run->flowBuilt = flow && flow->successors;
+    run->flowBuilt = flow && !flow->successors.empty();
     if (flow) {
         flow->destroyGraph();
         delete flow;

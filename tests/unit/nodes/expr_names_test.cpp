@@ -114,16 +114,16 @@ TEST_F(ExprNames, IssetAndEmptyNeitherReadNorUseTheirOperands) {
     Statement s1(isset);
     run(s1, isset);
     EXPECT_EQ(reports(), 0u);
-    EXPECT_EQ(names(isset->usedNames), Strings{});
-    EXPECT_EQ(names(isset->pendingUses), Strings{});
-    EXPECT_EQ(names(isset->definitions), Strings{"d"});
+    EXPECT_EQ(names(isset->usedNames()), Strings{});
+    EXPECT_EQ(names(isset->pendingUses()), Strings{});
+    EXPECT_EQ(names(isset->definitions()), Strings{"d"});
 
     auto* empty = new IsEmpty("empty", at(1), "(", at(1), reads({"never"}), ")", at(1));
     Statement s2(empty);
     run(s2, empty);
     EXPECT_EQ(reports(), 0u);
-    EXPECT_EQ(names(empty->usedNames), Strings{});
-    EXPECT_EQ(names(empty->pendingUses), Strings{});
+    EXPECT_EQ(names(empty->usedNames()), Strings{});
+    EXPECT_EQ(names(empty->pendingUses()), Strings{});
 }
 
 TEST_F(ExprNames, PlainAssignmentDeclaresItsTargetWithTheAssignedType) {
@@ -133,16 +133,16 @@ TEST_F(ExprNames, PlainAssignmentDeclaresItsTargetWithTheAssignedType) {
     Statement s(assign);
     run(s, assign);
     EXPECT_EQ(reports(), 0u);
-    EXPECT_EQ(names(assign->definitions), Strings{"x"});
-    EXPECT_EQ(typeOf(assign->definitions, "x"), floatType());
-    EXPECT_EQ(names(assign->usedNames), Strings{});
+    EXPECT_EQ(names(assign->definitions()), Strings{"x"});
+    EXPECT_EQ(typeOf(assign->definitions(), "x"), floatType());
+    EXPECT_EQ(names(assign->usedNames()), Strings{});
 
     // The right-hand side is read, and read before the target is declared.
     auto* self = new NaredbaDodele(reads({"y"}), "=", at(1), reads({"y"}));
     Statement t(self);
     run(t, self);
     EXPECT_EQ(reports(), 1u);
-    EXPECT_EQ(names(self->usedNames), Strings{"y"});
+    EXPECT_EQ(names(self->usedNames()), Strings{"y"});
 }
 
 // `$a[] = 1` makes $a an array; with two dollar signs the name is not $a's.
@@ -169,12 +169,12 @@ TEST_F(ExprNames, AssigningToAnIndexedPlainVariableGivesItTheArrayType) {
         Statement s(assign);
         run(s, assign);
         if (c.type) {
-            EXPECT_EQ(names(assign->definitions), Strings{"a"});
-            EXPECT_EQ(typeOf(assign->definitions, "a"), c.type);
+            EXPECT_EQ(names(assign->definitions()), Strings{"a"});
+            EXPECT_EQ(typeOf(assign->definitions(), "a"), c.type);
         } else {
             // Read and not found: recorded untyped so it is not reported again.
-            EXPECT_EQ(names(assign->usedNames), Strings{"a"});
-            EXPECT_EQ(typeOf(assign->definitions, "a"), nullptr);
+            EXPECT_EQ(names(assign->usedNames()), Strings{"a"});
+            EXPECT_EQ(typeOf(assign->definitions(), "a"), nullptr);
         }
     }
 }
@@ -184,7 +184,7 @@ TEST_F(ExprNames, CompoundAssignmentReadsItsTarget) {
     Statement s(unset);
     run(s, unset);
     EXPECT_EQ(reports(), 1u);  // $s was never assigned
-    EXPECT_EQ(names(unset->usedNames), Strings{"s"});
+    EXPECT_EQ(names(unset->usedNames()), Strings{"s"});
 
     clearReports();
     auto* assigned = new NaredbaDodele(reads({"s"}), ".=", at(1), new ObicanSkalar("'a'", at(1)));
@@ -204,15 +204,15 @@ TEST_F(ExprNames, ListTargetsDeclareTheirItemsAndReferencesStayPending) {
     Statement s(assign, {"source"});
     run(s, assign);
     EXPECT_EQ(reports(), 0u);
-    EXPECT_EQ(names(assign->definitions), (Strings{"a", "b"}));
-    EXPECT_EQ(names(assign->usedNames), Strings{"source"});
+    EXPECT_EQ(names(assign->definitions()), (Strings{"a", "b"}));
+    EXPECT_EQ(names(assign->usedNames()), Strings{"source"});
 
     auto* reference = new Referenca("&", at(1), reads({"v"}));
     auto* key = new OpcionoZaKljuc("=>", at(1), new ReferencaIliPromenljiva(reference));
     Statement t(key);
     run(t, key);
-    EXPECT_EQ(names(key->pendingUses), Strings{"v"});
-    EXPECT_EQ(names(key->usedNames), Strings{});
+    EXPECT_EQ(names(key->pendingUses()), Strings{"v"});
+    EXPECT_EQ(names(key->usedNames()), Strings{});
 
     // `$r = &$v` reads $v: the assignment resolves what the reference passed on.
     auto* byReference = new NaredbaDodele(reads({"r"}), "=", at(1), new Referenca("&", at(1), reads({"v"})));
@@ -220,8 +220,8 @@ TEST_F(ExprNames, ListTargetsDeclareTheirItemsAndReferencesStayPending) {
     clearReports();  // the statement around the key above resolved its $v
     run(u, byReference);
     EXPECT_EQ(reports(), 1u);  // $v was never assigned
-    EXPECT_EQ(names(byReference->usedNames), Strings{"v"});
-    EXPECT_EQ(names(byReference->definitions), (Strings{"r", "v"}));
+    EXPECT_EQ(names(byReference->usedNames()), Strings{"v"});
+    EXPECT_EQ(names(byReference->definitions()), (Strings{"r", "v"}));
 }
 
 TEST_F(ExprNames, ConditionalKeepsTheConditionAndWhatBothBranchesDefine) {
@@ -232,15 +232,15 @@ TEST_F(ExprNames, ConditionalKeepsTheConditionAndWhatBothBranchesDefine) {
     run(s, pick);
     // The read of the second operand is checked, that of the third is not.
     ASSERT_EQ(reports(), 1u);
-    EXPECT_EQ(names(pick->usedNames), (Strings{"unsetElse", "unsetThen"}));
+    EXPECT_EQ(names(pick->usedNames()), (Strings{"unsetElse", "unsetThen"}));
     // unsetThen is defined at the node once reported, so it is not reported again.
-    EXPECT_EQ(names(pick->definitions), (Strings{"both", "c", "unsetThen"}));
+    EXPECT_EQ(names(pick->definitions()), (Strings{"both", "c", "unsetThen"}));
 
     auto* half = new UpitnikOperator(new Names({}, {"c"}), "?", at(1), nullptr, ":", at(1),
                                      defines({"o"}));
     Statement t(half);
     run(t, half);
-    EXPECT_EQ(names(half->definitions), Strings{"c"});
+    EXPECT_EQ(names(half->definitions()), Strings{"c"});
 
     // The third operand does not see what the second one defines.
     auto* apart = new UpitnikOperator(new Names({}, {}), "?", at(1), defines({"t"}), ":", at(1),
@@ -266,11 +266,11 @@ TEST_F(ExprNames, LookupsFromInsideChainsSkipTheLevelsStillBeingChecked) {
     Statement s(top, {"above"});
     run(s, top);
     EXPECT_EQ(reports(), 0u);
-    EXPECT_EQ(*ternary->predecessors, NodeSet{top});
-    for (ParserBase* level : levels) EXPECT_EQ(*level->predecessors, NodeSet{top});
+    EXPECT_EQ(ternary->predecessors, NodeSet{top});
+    for (ParserBase* level : levels) EXPECT_EQ(level->predecessors, NodeSet{top});
     auto* bottom = static_cast<Konkatenacija*>(levels.front());
-    EXPECT_EQ(*bottom->left->predecessors, NodeSet{top});
-    EXPECT_EQ(*bottom->right->predecessors, NodeSet{bottom});
+    EXPECT_EQ(bottom->left->predecessors, NodeSet{top});
+    EXPECT_EQ(bottom->right->predecessors, NodeSet{bottom});
 
     // A definition made by a left operand reaches the right operands above it.
     auto* assigned = new Konkatenacija(new Konkatenacija(defines({"late"}), ".", at(1), reads({"late"})),

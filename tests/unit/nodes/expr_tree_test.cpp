@@ -177,7 +177,7 @@ TEST(ExprTree, AssignmentLinksTheRightSideFirstButListsItsTargetFirst) {
     EXPECT_EQ(children, (std::vector<ParserBase*>{target, ref}));
     EXPECT_EQ(ref->parent, &byRef);
     EXPECT_EQ(target->parent, &byRef);
-    ASSERT_NE(target->predecessors, nullptr);
+    ASSERT_FALSE(target->predecessors.empty());
     EXPECT_EQ(log, std::vector<std::string>{"target:link"});
 
     log.clear();

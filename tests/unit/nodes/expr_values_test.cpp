@@ -107,6 +107,9 @@ TEST(ExprValues, LiteralsAreReadFromTheTokenText) {
     EXPECT_EQ(line.evaluate().type, integerType());
     EXPECT_EQ(line.evaluate().asInteger(), 42);
 
+    // Placed at its line, and in no file until linked.
+    EXPECT_EQ(real.evaluate().line, 1);
+    EXPECT_TRUE(real.evaluate().fileName.empty());
     linked(real);
     EXPECT_EQ(real.staticType, floatType());
     EXPECT_EQ(real.staticValue().fileName, "f.php");
@@ -345,8 +348,8 @@ TEST(ExprValues, ConditionalBranchesAtTheLeavesOfItsCondition) {
 
     FlowState* start = pick.flowState();
     ASSERT_EQ(start, condition->flowState());
-    ASSERT_NE(start->successors, nullptr);
-    EXPECT_EQ(FlowSet(start->successors->begin(), start->successors->end()), (FlowSet{then->flowState(), otherwise->flowState()}));
+    ASSERT_FALSE(start->successors.empty());
+    EXPECT_EQ(FlowSet(start->successors.begin(), start->successors.end()), (FlowSet{then->flowState(), otherwise->flowState()}));
     start->destroyGraph();
     delete start;
 }

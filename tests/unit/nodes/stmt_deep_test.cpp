@@ -86,7 +86,7 @@ TEST(StmtDeep, FiveThousandNestedIfs) {
         auto* root = statements({new Define(), inner});
         analyse(root);
         root->check();
-        EXPECT_TRUE(root->usedNames && root->usedNames->count(var("c")));
+        EXPECT_TRUE(root->usedNames() && root->usedNames()->count(var("c")));
         EXPECT_EQ(leafOwners(root->flow).size(), size_t(depth + 1));
         delete root;
     });
@@ -101,9 +101,9 @@ TEST(StmtDeep, LongElseIfChain) {
         IfKomanda node("if", at(0), new Read("c"), new Define(), rest);
         analyse(&node);
         node.check();
-        ASSERT_NE(node.usedNames, nullptr);
-        EXPECT_EQ(node.usedNames->size(), size_t(length));
-        EXPECT_TRUE(node.definitions && node.definitions->count(var("a")));
+        ASSERT_NE(node.usedNames(), nullptr);
+        EXPECT_EQ(node.usedNames()->size(), size_t(length));
+        EXPECT_TRUE(node.definitions() && node.definitions()->count(var("a")));
     });
 }
 
@@ -117,8 +117,8 @@ TEST(StmtDeep, ReadsDeepInALongChainFindTheirDefinition) {
         auto* root = statements({new Define(), chain});
         analyse(root);
         root->check();
-        ASSERT_NE(root->usedNames, nullptr);
-        EXPECT_EQ(root->usedNames->size(), 1u);
+        ASSERT_NE(root->usedNames(), nullptr);
+        EXPECT_EQ(root->usedNames()->size(), 1u);
         delete root;
     });
 }

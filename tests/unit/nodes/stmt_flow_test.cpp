@@ -56,8 +56,8 @@ TEST(StmtFlow, ReturnIsOneClosedStateCutOffFromItsOperand) {
     analyse(&node);
     EXPECT_EQ(node.flow->owner, &node);
     EXPECT_TRUE(node.flow->closed);
-    EXPECT_EQ(node.flow->successors, nullptr);
-    EXPECT_EQ(value->flow->successors, nullptr);
+    EXPECT_TRUE(node.flow->successors.empty());
+    EXPECT_TRUE(value->flow->successors.empty());
 }
 
 TEST(StmtFlow, IfWhoseBranchesReturnEndsInClosedStatesOnly) {
@@ -132,9 +132,9 @@ TEST(StmtFlow, ForLeavesAreTheBodyLeavesAndTheExit) {
     EXPECT_EQ(reached.count(step), 0u);
     EXPECT_EQ(reached.count(header), 0u);
     // The body sees the header's definitions.
-    ASSERT_NE(body->predecessors, nullptr);
-    EXPECT_EQ(body->predecessors->count(header), 1u);
-    EXPECT_EQ(body->predecessors->count(&loop), 1u);
+    ASSERT_FALSE(body->predecessors.empty());
+    EXPECT_EQ(body->predecessors.count(header), 1u);
+    EXPECT_EQ(body->predecessors.count(&loop), 1u);
 
     auto* bodyOnly = new Probe(2);
     ForKomanda endless(
@@ -154,7 +154,7 @@ TEST(StmtFlow, ForeachMaySkipItsBody) {
     analyse(&loop);
     EXPECT_EQ(loop.flow->owner, header);
     EXPECT_EQ(leafOwners(loop.flow), (Owners{body, nullptr}));
-    EXPECT_EQ(body->predecessors->count(header), 1u);
+    EXPECT_EQ(body->predecessors.count(header), 1u);
 }
 
 TEST(StmtFlow, SwitchWithoutDefaultHasAPathPastAllLabels) {
@@ -238,7 +238,7 @@ TEST(StmtFlow, ThrowClosesItsPathOnlyOutsideATry) {
         if (s->owner != inside) continue;
         ++own;
         EXPECT_FALSE(s->closed);
-        EXPECT_NE(s->successors, nullptr);
+        EXPECT_FALSE(s->successors.empty());
     }
     EXPECT_EQ(own, 1);
     delete tryNode;

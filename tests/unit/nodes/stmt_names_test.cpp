@@ -107,20 +107,20 @@ TEST_F(StmtNames, IfKeepsWhatTheConditionOrBothBranchesDefine) {
     auto* elsePart = new Else("else", at(3), statements({namer(3)->def("x", stringType())->def("z")}));
     IfKomanda node("if", at(1), namer(1)->def("c"), thenPart, elsePart);
     run(&node);
-    EXPECT_TRUE(holds(node.definitions, "c"));
-    EXPECT_TRUE(holds(node.definitions, "x"));
-    EXPECT_FALSE(holds(node.definitions, "y"));
-    EXPECT_FALSE(holds(node.definitions, "z"));
+    EXPECT_TRUE(holds(node.definitions(), "c"));
+    EXPECT_TRUE(holds(node.definitions(), "x"));
+    EXPECT_FALSE(holds(node.definitions(), "y"));
+    EXPECT_FALSE(holds(node.definitions(), "z"));
     // The branches disagree on the type, so it is unknown after the statement.
-    EXPECT_EQ(record(node.definitions, "x")->type, nullptr);
+    EXPECT_EQ(record(node.definitions(), "x")->type, nullptr);
     // The branches keep their own sets.
-    EXPECT_TRUE(holds(thenPart->definitions, "y"));
+    EXPECT_TRUE(holds(thenPart->definitions(), "y"));
 
     // Without an else branch only the condition's names survive.
     IfKomanda lone("if", at(1), namer(1)->def("c"), statements({namer(2)->def("x")}), nullptr);
     run(&lone);
-    EXPECT_TRUE(holds(lone.definitions, "c"));
-    EXPECT_FALSE(holds(lone.definitions, "x"));
+    EXPECT_TRUE(holds(lone.definitions(), "c"));
+    EXPECT_FALSE(holds(lone.definitions(), "x"));
 }
 
 TEST_F(StmtNames, ElseIfChainDefinesWhatEveryPathDefines) {
@@ -128,8 +128,8 @@ TEST_F(StmtNames, ElseIfChainDefinesWhatEveryPathDefines) {
     auto* chain = new ElseIf("elseif", at(2), namer(2), namer(2)->def("x", integerType()), nullptr);
     IfKomanda node("if", at(1), namer(1), namer(1)->def("x", integerType()), chain);
     run(&node);
-    ASSERT_TRUE(holds(node.definitions, "x"));
-    EXPECT_EQ(record(node.definitions, "x")->type, integerType());  // the paths agree
+    ASSERT_TRUE(holds(node.definitions(), "x"));
+    EXPECT_EQ(record(node.definitions(), "x")->type, integerType());  // the paths agree
 
     // if .. $x = 1; elseif .. $x = 'a'; else $y = 1; : the elseif's branches
     // are alternatives, so its $x has no type; the if keeps only $x.
@@ -137,23 +137,23 @@ TEST_F(StmtNames, ElseIfChainDefinesWhatEveryPathDefines) {
                             new Else("else", at(3), namer(3)->def("x", integerType())->def("y")));
     IfKomanda mixed("if", at(1), namer(1), namer(1)->def("x", integerType()), tail);
     run(&mixed);
-    ASSERT_TRUE(holds(mixed.definitions, "x"));
-    EXPECT_FALSE(holds(mixed.definitions, "y"));
-    EXPECT_EQ(record(mixed.definitions, "x")->type, nullptr);
+    ASSERT_TRUE(holds(mixed.definitions(), "x"));
+    EXPECT_FALSE(holds(mixed.definitions(), "y"));
+    EXPECT_EQ(record(mixed.definitions(), "x")->type, nullptr);
 }
 
 TEST_F(StmtNames, SequenceKeepsTheFirstPlaceAndTheLastType) {
     // $m = 7; $m = 'text';
     auto* list = statements({namer(1)->def("m", integerType()), namer(2)->def("m", stringType())});
     run(list);
-    const NameRecord* m = record(list->definitions, "m");
+    const NameRecord* m = record(list->definitions(), "m");
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->line, 1);
     EXPECT_EQ(m->type, stringType());
     // An assignment of unknown type makes the type unknown again.
     auto* again = statements({namer(1)->def("m", integerType()), namer(2)->def("m")});
     run(again);
-    EXPECT_EQ(record(again->definitions, "m")->type, nullptr);
+    EXPECT_EQ(record(again->definitions(), "m")->type, nullptr);
     delete list;
     delete again;
 }
@@ -162,16 +162,16 @@ TEST_F(StmtNames, LoopsKeepOnlyWhatEveryIterationCountDefines) {
     // while ($w = f()) { $w = 1; $b = 1; }: $w survives, $b does not.
     WhileKomanda loop("while", at(1), namer(1)->def("w"), namer(2)->def("w")->def("b"));
     run(&loop);
-    EXPECT_TRUE(holds(loop.definitions, "w"));
-    EXPECT_FALSE(holds(loop.definitions, "b"));
+    EXPECT_TRUE(holds(loop.definitions(), "w"));
+    EXPECT_FALSE(holds(loop.definitions(), "b"));
     // A body that defines nothing keeps nothing; no body at all keeps the condition's.
     WhileKomanda idle("while", at(1), namer(1)->def("w"), namer(2)->read("w"));
     run(&idle);
-    EXPECT_FALSE(holds(idle.definitions, "w"));
-    EXPECT_TRUE(holds(idle.usedNames, "w"));
+    EXPECT_FALSE(holds(idle.definitions(), "w"));
+    EXPECT_TRUE(holds(idle.usedNames(), "w"));
     WhileKomanda bare("while", at(1), namer(1)->def("w"), nullptr);
     run(&bare);
-    EXPECT_TRUE(holds(bare.definitions, "w"));
+    EXPECT_TRUE(holds(bare.definitions(), "w"));
 
     // for ($i = 0; $i < $n; $i++) { $b = 1; }: the body sees $i; only $i survives.
     auto* body = namer(2)->def("b")->sees("i");
@@ -179,8 +179,8 @@ TEST_F(StmtNames, LoopsKeepOnlyWhatEveryIterationCountDefines) {
                                     ";", at(1), namer(1)->def("i")->read("i"), ")", at(1));
     ForKomanda forLoop("for", at(1), header, body);
     run(&forLoop);
-    EXPECT_TRUE(holds(forLoop.definitions, "i"));
-    EXPECT_FALSE(holds(forLoop.definitions, "b"));
+    EXPECT_TRUE(holds(forLoop.definitions(), "i"));
+    EXPECT_FALSE(holds(forLoop.definitions(), "b"));
     ASSERT_EQ(body->found.size(), 1u);
     EXPECT_NE(body->found[0], nullptr);
 }
@@ -195,10 +195,10 @@ TEST_F(StmtNames, ForeachVariablesLiveOnlyInsideTheLoop) {
     ASSERT_EQ(body->found.size(), 2u);
     EXPECT_NE(body->found[0], nullptr);  // the loop variables are declared, not read
     EXPECT_NE(body->found[1], nullptr);
-    EXPECT_TRUE(holds(loop.definitions, "a"));
-    EXPECT_FALSE(holds(loop.definitions, "k"));
-    EXPECT_FALSE(holds(loop.definitions, "v"));
-    EXPECT_FALSE(holds(loop.definitions, "b"));
+    EXPECT_TRUE(holds(loop.definitions(), "a"));
+    EXPECT_FALSE(holds(loop.definitions(), "k"));
+    EXPECT_FALSE(holds(loop.definitions(), "v"));
+    EXPECT_FALSE(holds(loop.definitions(), "b"));
 }
 
 namespace {
@@ -228,8 +228,8 @@ TEST_F(StmtNames, SwitchDefinesWhatTheLastDefiningCaseOfEveryGroupDefines) {
                       cases({caseOf(2, {namer(2)->def("x"), brk(2)}), caseOf(3, {namer(3)->def("y")}),
                              caseOf(4, {namer(4)->def("x"), brk(4)}), defaultOf(5, {namer(5)->def("x")})}));
     run(&all);
-    EXPECT_TRUE(holds(all.definitions, "x"));
-    EXPECT_FALSE(holds(all.definitions, "y"));
+    EXPECT_TRUE(holds(all.definitions(), "x"));
+    EXPECT_FALSE(holds(all.definitions(), "y"));
 
     // case 1: $x = 1; case 2: $y = 1; break; default: $x = 1; $y = 1;
     // The first group's last defining case defines only $y.
@@ -237,15 +237,15 @@ TEST_F(StmtNames, SwitchDefinesWhatTheLastDefiningCaseOfEveryGroupDefines) {
                            cases({caseOf(2, {namer(2)->def("x")}), caseOf(3, {namer(3)->def("y"), brk(3)}),
                                   defaultOf(4, {namer(4)->def("x")->def("y")})}));
     run(&lastWins);
-    EXPECT_FALSE(holds(lastWins.definitions, "x"));
-    EXPECT_TRUE(holds(lastWins.definitions, "y"));
+    EXPECT_FALSE(holds(lastWins.definitions(), "x"));
+    EXPECT_TRUE(holds(lastWins.definitions(), "y"));
 
     // Without a default label nothing defined inside survives; the subject's does.
     SwitchKomanda noDefault("switch", at(1), namer(1)->def("s"),
                             cases({caseOf(2, {namer(2)->def("x"), brk(2)}), caseOf(3, {namer(3)->def("x")})}));
     run(&noDefault);
-    EXPECT_TRUE(holds(noDefault.definitions, "s"));
-    EXPECT_FALSE(holds(noDefault.definitions, "x"));
+    EXPECT_TRUE(holds(noDefault.definitions(), "s"));
+    EXPECT_FALSE(holds(noDefault.definitions(), "x"));
     EXPECT_EQ(reportsOf("Default label"), 0u);
 }
 
@@ -257,14 +257,14 @@ TEST_F(StmtNames, TryPassesNothingOnAndDeclaresTheCaughtVariable) {
     TryKomanda node("try", at(1), "{", at(1), statements({namer(1)->def("x")->read("u")}), "}", at(1),
                     new ListaCatchova(c));
     run(&node);
-    EXPECT_EQ(node.definitions, nullptr);
-    EXPECT_EQ(node.usedNames, nullptr);
-    EXPECT_EQ(node.pendingUses, nullptr);
+    EXPECT_EQ(node.definitions(), nullptr);
+    EXPECT_EQ(node.usedNames(), nullptr);
+    EXPECT_EQ(node.pendingUses(), nullptr);
     ASSERT_EQ(handler->found.size(), 1u);
     EXPECT_NE(handler->found[0], nullptr);  // $e is a declaration of the catch
     // The catch list holds what its catches folded.
-    EXPECT_TRUE(holds(node.catches->definitions, "e"));
-    EXPECT_FALSE(holds(node.catches->usedNames, "e"));
+    EXPECT_TRUE(holds(node.catches->definitions(), "e"));
+    EXPECT_FALSE(holds(node.catches->usedNames(), "e"));
 }
 
 TEST_F(StmtNames, ForHeaderReportsLoopsWithNothingTyingConditionToStep) {

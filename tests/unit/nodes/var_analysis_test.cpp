@@ -97,8 +97,8 @@ TEST_F(InFunction, ReadsAreEnteredInTheScopeTheyLiveIn) {
     if (!globalBuiltinScope()->findVariable("_twBuiltin")) globalBuiltinScope()->addVariable("_twBuiltin", new Value());
     NeobjektnaPromenljiva* x = inside(variable("x"));
     x->check();
-    ASSERT_TRUE(holds(x->pendingUses, local, "x"));
-    const NameRecord& read = *x->pendingUses->begin();
+    ASSERT_TRUE(holds(x->pendingUses(), local, "x"));
+    const NameRecord& read = *x->pendingUses()->begin();
     EXPECT_EQ(read.line, 3);
     EXPECT_EQ(read.file, "t.php");
     Value* entered = local->findVariable("x");
@@ -109,13 +109,13 @@ TEST_F(InFunction, ReadsAreEnteredInTheScopeTheyLiveIn) {
 
     NeobjektnaPromenljiva* builtin = inside(variable("_twBuiltin"));
     builtin->check();
-    EXPECT_TRUE(holds(builtin->pendingUses, globalBuiltinScope(), "_twBuiltin"));
+    EXPECT_TRUE(holds(builtin->pendingUses(), globalBuiltinScope(), "_twBuiltin"));
     EXPECT_EQ(local->findVariable("_twBuiltin"), nullptr);
 
     // "${'name'}" reads only what its expression reads.
     auto* braced = inside(new ImePromenljive("{", at(4), new ObicanSkalar("'name'", at(4)), "}", at(4)));
     braced->check();
-    EXPECT_EQ(braced->pendingUses, nullptr);
+    EXPECT_EQ(braced->pendingUses(), nullptr);
     EXPECT_EQ(local->findVariable("name"), nullptr);
     EXPECT_TRUE(reports().empty());
 }
@@ -140,15 +140,15 @@ TEST_F(InFunction, RemembersScopesWithoutCrossingAFunction) {
     atFileLevel->link();
     owned.emplace_back(atFileLevel);
     atFileLevel->check();
-    EXPECT_TRUE(holds(atFileLevel->pendingUses, root->scope, "a"));
+    EXPECT_TRUE(holds(atFileLevel->pendingUses(), root->scope, "a"));
     EXPECT_EQ(around.scopeAnchor, static_cast<ParserBase*>(root));
 
     NeobjektnaPromenljiva* inBody = inside(variable("a"));
     inBody->check();
-    EXPECT_TRUE(holds(inBody->pendingUses, local, "a"));
+    EXPECT_TRUE(holds(inBody->pendingUses(), local, "a"));
     NeobjektnaPromenljiva* again = inside(variable("b"));
     again->check();
-    EXPECT_TRUE(holds(again->pendingUses, local, "b"));
+    EXPECT_TRUE(holds(again->pendingUses(), local, "b"));
     EXPECT_EQ(root->scope->findVariable("b"), nullptr);
 }
 
@@ -156,21 +156,21 @@ TEST_F(InFunction, GlobalAndStaticDeclareTheirNames) {
     auto* names = new ListaPromenljivih(new ListaPromenljivih(variable("db")), ",", at(3), variable("cfg"));
     auto* global = inside(new GlobalKomanda("global", at(3), names, nullptr));
     global->check();
-    EXPECT_TRUE(holds(global->definitions, local, "db"));
-    EXPECT_TRUE(holds(global->definitions, local, "cfg"));
-    EXPECT_EQ(global->pendingUses, nullptr);
+    EXPECT_TRUE(holds(global->definitions(), local, "db"));
+    EXPECT_TRUE(holds(global->definitions(), local, "cfg"));
+    EXPECT_EQ(global->pendingUses(), nullptr);
 
     auto* initialised =
         inside(new StaticDeklarator(new Varijabla("$n", at(5)), "=", at(5), new ObicanSkalar("0", at(5))));
     initialised->check();
-    EXPECT_TRUE(holds(initialised->definitions, local, "n"));
-    EXPECT_EQ(initialised->pendingUses, nullptr);
+    EXPECT_TRUE(holds(initialised->definitions(), local, "n"));
+    EXPECT_EQ(initialised->pendingUses(), nullptr);
 
     // "static $m;" defines $m too (its value is null).
     auto* bare = inside(new StaticDeklarator(new Varijabla("$m", at(6))));
     bare->check();
-    EXPECT_TRUE(holds(bare->definitions, local, "m"));
-    EXPECT_EQ(bare->pendingUses, nullptr);
+    EXPECT_TRUE(holds(bare->definitions(), local, "m"));
+    EXPECT_EQ(bare->pendingUses(), nullptr);
     EXPECT_TRUE(reports().empty());
 }
 

@@ -40,10 +40,10 @@ TEST(VarChecks, VariableListLeavesReadsPending) {
     list = new ListaPromenljivih(list, ",", at(1), variableReading("b"));
     std::unique_ptr<ListaPromenljivih> owner(list);
     list->check();
-    EXPECT_TRUE(holds(list->pendingUses, "a"));
-    EXPECT_TRUE(holds(list->pendingUses, "b"));
-    EXPECT_EQ(list->usedNames, nullptr);
-    EXPECT_EQ(list->definitions, nullptr);
+    EXPECT_TRUE(holds(list->pendingUses(), "a"));
+    EXPECT_TRUE(holds(list->pendingUses(), "b"));
+    EXPECT_EQ(list->usedNames(), nullptr);
+    EXPECT_EQ(list->definitions(), nullptr);
 }
 
 TEST(VarChecks, PlainMemberNameIsNoRead) {
@@ -59,9 +59,9 @@ TEST(VarChecks, PlainMemberNameIsNoRead) {
     AtributObjekta attribute(plain);
     EXPECT_EQ(attribute.plainName, plain);
     attribute.check();
-    EXPECT_EQ(attribute.pendingUses, nullptr);
-    EXPECT_TRUE(holds(attribute.usedNames, "i"));
-    EXPECT_FALSE(holds(attribute.usedNames, "m"));
+    EXPECT_EQ(attribute.pendingUses(), nullptr);
+    EXPECT_TRUE(holds(attribute.usedNames(), "i"));
+    EXPECT_FALSE(holds(attribute.usedNames(), "m"));
 }
 
 TEST(VarChecks, DynamicMemberNameIsARead) {
@@ -72,16 +72,16 @@ TEST(VarChecks, DynamicMemberNameIsARead) {
     EXPECT_EQ(attribute.dynamicName, dynamic);
     attribute.addPredecessor(&definer);
     attribute.check();
-    EXPECT_TRUE(holds(attribute.usedNames, "v"));
-    EXPECT_EQ(attribute.pendingUses, nullptr);
+    EXPECT_TRUE(holds(attribute.usedNames(), "v"));
+    EXPECT_EQ(attribute.pendingUses(), nullptr);
 }
 
 TEST(VarChecks, StaticMemberContributesNoNames) {
     StatickiClan member(new FqImeKlase("Foo", at(1)), "::", at(1), variableReading("count"));
     member.check();
-    EXPECT_EQ(member.pendingUses, nullptr);
-    EXPECT_EQ(member.usedNames, nullptr);
-    EXPECT_EQ(member.definitions, nullptr);
+    EXPECT_EQ(member.pendingUses(), nullptr);
+    EXPECT_EQ(member.usedNames(), nullptr);
+    EXPECT_EQ(member.definitions(), nullptr);
 }
 
 TEST(VarChecks, IndexAccessRunsVariableThenIndexesThenItself) {
@@ -100,8 +100,8 @@ TEST(VarChecks, IndexAccessRunsVariableThenIndexesThenItself) {
     std::vector<ParserBase*> order;
     for (FlowState* s = ip->flowState(); s;) {
         order.push_back(s->owner);
-        ASSERT_TRUE(!s->successors || s->successors->size() == 1);
-        s = s->successors ? *s->successors->begin() : nullptr;
+        ASSERT_TRUE(s->successors.empty() || s->successors.size() == 1);
+        s = !s->successors.empty() ? *s->successors.begin() : nullptr;
     }
     EXPECT_EQ(order, (std::vector<ParserBase*>{name, k, ip}));
     ip->flowState()->destroyGraph();

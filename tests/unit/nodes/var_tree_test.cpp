@@ -118,10 +118,10 @@ TEST(VarTree, IndexedReadsStayPendingWithTheirDepth) {
     std::unique_ptr<IndeksniPristup> owner(ip);
     name->addPendingUse(NameRecord(nullptr, "s", "f.php", 1, 0));
     ip->check();
-    ASSERT_NE(ip->pendingUses, nullptr);  // not resolved here
-    ASSERT_EQ(ip->pendingUses->size(), 1u);
-    EXPECT_EQ(ip->pendingUses->begin()->indexDepth, 2);
-    EXPECT_EQ(ip->usedNames, nullptr);
+    ASSERT_NE(ip->pendingUses(), nullptr);  // not resolved here
+    ASSERT_EQ(ip->pendingUses()->size(), 1u);
+    EXPECT_EQ(ip->pendingUses()->begin()->indexDepth, 2);
+    EXPECT_EQ(ip->usedNames(), nullptr);
 }
 
 TEST(VarTree, PromenljivaWithoutChainDissolvesIntoItsBase) {

@@ -475,8 +475,9 @@ TEST_F(ParseTest, FloatLiteralValues) {
         SCOPED_TRACE(i);
         auto* literal = dynamic_cast<php::ObicanSkalar*>(statement(i));
         ASSERT_NE(nullptr, literal);
-        EXPECT_EQ(literals[i].type, literal->value.type);
-        EXPECT_DOUBLE_EQ(literals[i].value, literal->value.asFloat());
+        const php::Value value = literal->staticValue();
+        EXPECT_EQ(literals[i].type, value.type);
+        EXPECT_DOUBLE_EQ(literals[i].value, value.asFloat());
     }
 }
 

@@ -18,10 +18,10 @@ FlowSet leavesByWalk(FlowState* start) {
         FlowState* s = todo.back();
         todo.pop_back();
         if (!seen.insert(s).second) continue;
-        if (!s->successors)
+        if (s->successors.empty())
             leaves.insert(s);
         else
-            todo.insert(todo.end(), s->successors->begin(), s->successors->end());
+            todo.insert(todo.end(), s->successors.begin(), s->successors.end());
     }
     return leaves;
 }
@@ -81,7 +81,7 @@ TEST(FlowLeaves, RememberedLeavesFollowEveryChange) {
             } else {
                 // attach an existing edge again: nothing may change
                 FlowState* x = firsts[random() % firsts.size()];
-                if (x->successors) x->attach(*x->successors->begin());
+                if (!x->successors.empty()) x->attach(*x->successors.begin());
             }
             for (FlowState* f : firsts) ASSERT_EQ(f->leafSet(), leavesByWalk(f)) << "round " << round;
         }

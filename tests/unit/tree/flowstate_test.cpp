@@ -69,23 +69,23 @@ FlowSet leavesOf(FlowState* s) { return s->leafSet(); }
 TEST(FlowState, AttachRefusesWhenClosedAndKeepsOneEdge) {
     FlowState x, s;
     EXPECT_TRUE(x.attach(nullptr));
-    EXPECT_EQ(x.successors, nullptr);  // no set for a null successor
+    EXPECT_TRUE(x.successors.empty());  // a null successor adds nothing
     EXPECT_TRUE(x.attach(&s));
     EXPECT_TRUE(x.attach(&s));
-    ASSERT_NE(x.successors, nullptr);
-    EXPECT_EQ(x.successors->size(), 1u);
+    ASSERT_FALSE(x.successors.empty());
+    EXPECT_EQ(x.successors.size(), 1u);
     EXPECT_TRUE(s.attached);
     EXPECT_FALSE(x.attached);
 
     FlowState closed, t;
     closed.closed = true;
     EXPECT_FALSE(closed.attach(&t));
-    EXPECT_EQ(closed.successors, nullptr);
+    EXPECT_TRUE(closed.successors.empty());
     EXPECT_FALSE(t.attached);
 
     // Closing keeps existing edges.
     x.closed = true;
-    EXPECT_EQ(x.successors->size(), 1u);
+    EXPECT_EQ(x.successors.size(), 1u);
     EXPECT_FALSE(x.attach(&t));
 }
 
@@ -101,13 +101,13 @@ TEST(FlowState, ManySuccessorsKeepOrderAndRefuseDuplicates) {
         for (size_t i = 0; i < targets.size(); ++i) {
             EXPECT_TRUE(hub.attach(targets[i]));
             for (size_t j = 0; j <= i; j += 7) hub.attach(targets[j]);  // already present
-            EXPECT_EQ(hub.successors->size(), i + 1);
+            EXPECT_EQ(hub.successors.size(), i + 1);
         }
-        EXPECT_TRUE(std::equal(targets.begin(), targets.end(), hub.successors->begin(),
-                               hub.successors->end()));
+        EXPECT_TRUE(std::equal(targets.begin(), targets.end(), hub.successors.begin(),
+                               hub.successors.end()));
         FlowState stranger;
-        EXPECT_EQ(hub.successors->count(&stranger), 0u);
-        EXPECT_EQ(hub.successors->count(targets[33]), 1u);
+        EXPECT_EQ(hub.successors.count(&stranger), 0u);
+        EXPECT_EQ(hub.successors.count(targets[33]), 1u);
         EXPECT_EQ(leavesOf(&hub), FlowSet(targets.begin(), targets.end()));
         hub.destroyGraph();
     }
@@ -118,13 +118,13 @@ TEST(FlowState, AbsorbIntoSingleStates) {
     FlowState closed, s;
     closed.closed = true;
     EXPECT_FALSE(closed.absorb(&s));
-    EXPECT_EQ(closed.successors, nullptr);
+    EXPECT_TRUE(closed.successors.empty());
     EXPECT_TRUE(closed.absorb(nullptr));
 
     FlowState open;
     EXPECT_TRUE(open.absorb(&s));
-    ASSERT_NE(open.successors, nullptr);
-    EXPECT_EQ(FlowSet(open.successors->begin(), open.successors->end()), FlowSet{&s});
+    ASSERT_FALSE(open.successors.empty());
+    EXPECT_EQ(FlowSet(open.successors.begin(), open.successors.end()), FlowSet{&s});
 }
 
 TEST(FlowState, AbsorbAttachesOnlyToOpenLeaves) {
@@ -133,9 +133,9 @@ TEST(FlowState, AbsorbAttachesOnlyToOpenLeaves) {
     root.attach(&shut);
     root.attach(&open);
     EXPECT_TRUE(root.absorb(&s));
-    EXPECT_EQ(shut.successors, nullptr);
-    ASSERT_NE(open.successors, nullptr);
-    EXPECT_EQ(FlowSet(open.successors->begin(), open.successors->end()), FlowSet{&s});
+    EXPECT_TRUE(shut.successors.empty());
+    ASSERT_FALSE(open.successors.empty());
+    EXPECT_EQ(FlowSet(open.successors.begin(), open.successors.end()), FlowSet{&s});
     EXPECT_EQ(leavesOf(&root), (FlowSet{&shut, &s}));  // a closed leaf stays a leaf
 
     // Every leaf is offered, whatever the order: two open leaves both take it.
@@ -143,15 +143,15 @@ TEST(FlowState, AbsorbAttachesOnlyToOpenLeaves) {
     r2.attach(&l1);
     r2.attach(&l2);
     EXPECT_TRUE(r2.absorb(&t));
-    EXPECT_TRUE(l1.successors && l1.successors->count(&t));
-    EXPECT_TRUE(l2.successors && l2.successors->count(&t));
+    EXPECT_TRUE(!l1.successors.empty() && l1.successors.count(&t));
+    EXPECT_TRUE(!l2.successors.empty() && l2.successors.count(&t));
 
     // All leaves closed: refused, nothing changes.
     FlowState r3, c1, u;
     c1.closed = true;
     r3.attach(&c1);
     EXPECT_FALSE(r3.absorb(&u));
-    EXPECT_EQ(c1.successors, nullptr);
+    EXPECT_TRUE(c1.successors.empty());
 }
 
 TEST(FlowState, WalksVisitSharedStatesOnce) {
@@ -189,7 +189,7 @@ TEST(FlowState, DestroyGraphFreesEachStateOnce) {
         g.d->attach(tail);
         g.b->attach(tail);  // shared again, on another level
         g.a->destroyGraph();
-        EXPECT_EQ(g.a->successors, nullptr);
+        EXPECT_TRUE(g.a->successors.empty());
         delete g.a;
     }
     EXPECT_EQ(live(), before);
@@ -200,7 +200,7 @@ TEST(FlowState, DestroyGraphFreesEachStateOnce) {
     x->attach(y);
     x->dismantled = true;
     x->destroyGraph();
-    EXPECT_EQ(x->successors, nullptr);
+    EXPECT_TRUE(x->successors.empty());
     delete x;
     delete y;
     EXPECT_EQ(live(), before);
@@ -246,7 +246,7 @@ TEST(FlowState, LongChainsNeedNoRecursion) {
 
     FlowState* extra = new FlowState();
     EXPECT_TRUE(chain[0]->absorb(extra));
-    EXPECT_TRUE(chain.back()->successors && chain.back()->successors->count(extra));
+    EXPECT_TRUE(!chain.back()->successors.empty() && chain.back()->successors.count(extra));
 
     FlowState* first = chain[0];
     std::vector<FlowState*>().swap(chain);
@@ -264,7 +264,7 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         list.sequenceFlow({});
         ASSERT_NE(list.flow, nullptr);
         EXPECT_EQ(list.flow->owner, &list);
-        EXPECT_EQ(list.flow->successors, nullptr);
+        EXPECT_TRUE(list.flow->successors.empty());
         list.flow->destroyGraph();
         delete list.flow;
 
@@ -274,7 +274,7 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         b.seedFlow();
         seq.sequenceFlow({&a, nullptr, &b});
         EXPECT_EQ(seq.flow, a.flow);
-        EXPECT_EQ(FlowSet(a.flow->successors->begin(), a.flow->successors->end()), FlowSet{b.flow});
+        EXPECT_EQ(FlowSet(a.flow->successors.begin(), a.flow->successors.end()), FlowSet{b.flow});
         FlowSet leaves = seq.flow->leafSet();
         ASSERT_EQ(leaves.size(), 1u);
         EXPECT_EQ((*leaves.begin())->owner, &seq);
@@ -288,7 +288,7 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         child.flow->closed = true;
         parent.adoptFlow(&child);
         EXPECT_EQ(parent.flow, child.flow);
-        EXPECT_EQ(child.flow->successors, nullptr);
+        EXPECT_TRUE(child.flow->successors.empty());
         delete child.flow;
 
         // combineFlow with no first child starts from an empty state, then
@@ -298,9 +298,9 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         both.combineFlow(nullptr, &second);
         ASSERT_NE(both.flow, nullptr);
         EXPECT_EQ(both.flow->owner, nullptr);
-        EXPECT_EQ(FlowSet(both.flow->successors->begin(), both.flow->successors->end()), FlowSet{second.flow});
-        ASSERT_NE(second.flow->successors, nullptr);
-        EXPECT_EQ((*second.flow->successors->begin())->owner, &both);
+        EXPECT_EQ(FlowSet(both.flow->successors.begin(), both.flow->successors.end()), FlowSet{second.flow});
+        ASSERT_FALSE(second.flow->successors.empty());
+        EXPECT_EQ((*second.flow->successors.begin())->owner, &both);
         both.flow->destroyGraph();
         delete both.flow;
     }

@@ -55,7 +55,7 @@ TEST(Lookup, PredecessorsAreSearchedInTheOrderTheyWereAdded) {
     const NameRecord* found = start->lookupDefinition(var("x"));
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->line, 1);
-    EXPECT_EQ(*start->predecessors->begin(), first);
+    EXPECT_EQ(*start->predecessors.begin(), first);
 }
 
 // 64 diamonds in a row: a failed lookup that walked every path would take
@@ -108,9 +108,9 @@ TEST(Lookup, RememberedRunsSeeDefinitionsThatAppearLater) {
         switch (way) {
             case Add: middle->addDefinition(var("x")); break;
             case Fold: middle->propagateChild(&child, true, true, true); break;
-            case Declare: child.definitions->clear(); middle->absorbDeclaration(&child, true, true, true); break;
-            case Unite: ParserBase::uniteInto(middle->definitions, &extra); break;
-            case Take: ParserBase::takeInto(middle->definitions, owned); break;
+            case Declare: child.definitions()->clear(); middle->absorbDeclaration(&child, true, true, true); break;
+            case Unite: ParserBase::uniteInto(middle->definitionsSlot(), &extra); break;
+            case Take: ParserBase::takeInto(middle->definitionsSlot(), owned); break;
         }
         delete owned;
         EXPECT_EQ(leaf->lookupDefinition(var("x")), middle->lookupDefinition(var("x")));
@@ -188,9 +188,9 @@ TEST(SetPrimitives, FoldedChainsHoldEachRecordOnce) {
     }
     size_t held = 0;
     for (auto& node : a.nodes)
-        for (NameSet* s : {node->definitions, node->usedNames, node->pendingUses})
+        for (NameSet* s : {node->definitions(), node->usedNames(), node->pendingUses()})
             if (s) held += s->size();
-    EXPECT_EQ(below->usedNames->size(), size_t(n));
-    EXPECT_EQ(below->definitions->size(), size_t(n));
+    EXPECT_EQ(below->usedNames()->size(), size_t(n));
+    EXPECT_EQ(below->definitions()->size(), size_t(n));
     EXPECT_EQ(held, size_t(2 * n));
 }

@@ -128,8 +128,8 @@ TEST_F(ResolveUses, IndexingDependsOnTheDefinitionsType) {
     parent.resolveUses(child);
     EXPECT_TRUE(semanticList().empty());  // $str[0] is fine
 
-    delete child->pendingUses;
-    child->pendingUses = nullptr;
+    delete child->pendingUses();
+    child->pendingUsesSlot() = nullptr;
     NameRecord twice = var(&s, "str");
     twice.indexDepth = 2;
     child->addPendingUse(twice);

@@ -61,10 +61,10 @@ protected:
     std::vector<std::string> indexing(Type* type, int depth) {
         for (Greska* g : semanticList()) delete g;
         semanticList().clear();
-        delete definer.definitions;
-        definer.definitions = nullptr;
-        delete use.pendingUses;
-        use.pendingUses = nullptr;
+        delete definer.definitions();
+        definer.definitionsSlot() = nullptr;
+        delete use.pendingUses();
+        use.pendingUsesSlot() = nullptr;
         NameRecord def(&scope, "v", "f.php", 1, 0, 1, type);
         definer.addDefinition(def);
         NameRecord read(&scope, "v", "f.php", 7, 0);
@@ -218,7 +218,7 @@ TEST_F(UnusedVariables, DefinedNeverUsedNamesOfTheOwnScope) {
     statement.addDefinition(NameRecord(function.function->scope, "CONST", "f.php", 4, 1));
     body.addDefinition(local("read", 4));
     NameRecord used = local("read", 6);
-    body.usedNames = new NameSet{used, local("usedParam", 7)};
+    body.usedNamesSlot() = new NameSet{used, local("usedParam", 7)};
 
     EXPECT_EQ(reported(false), (std::vector<std::string>{"deep@5", "param@2", "this@2"}));
     for (Greska* g : semanticList()) delete g;
