@@ -193,7 +193,9 @@ TEST_F(IncludeTest, AFirstPassReportIsWithdrawnWhenTheSecondPassWorksThePathOut)
     // reported once, by the second pass.
     EXPECT_EQ(2, countOf<php::greske::FensiPutanjaZaInclude>());
     for (php::Greska* g : php::semanticList())
-        if (dynamic_cast<php::greske::FensiPutanjaZaInclude*>(g)) EXPECT_EQ(4, g->line);
+        if (dynamic_cast<php::greske::FensiPutanjaZaInclude*>(g)) {
+            EXPECT_EQ(4, g->line);
+        }
     EXPECT_EQ(1, countOf<php::greske::NepostojeciFajlKrozIncludePath>());
     EXPECT_EQ(3u, php::semanticList().size());
 }

@@ -301,7 +301,9 @@ TEST_F(StmtNames, ForHeaderReportsLoopsWithNothingTyingConditionToStep) {
         run(&header);
         EXPECT_EQ(reportsOf("Suspicious loop"), row.suspicious);
         EXPECT_EQ(reportsOf("function called in condition"), row.calls);
-        if (!semanticList().empty()) EXPECT_EQ(semanticList()[0]->line, 7);
+        if (!semanticList().empty()) {
+            EXPECT_EQ(semanticList()[0]->line, 7);
+        }
     }
 }
 
