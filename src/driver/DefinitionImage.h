@@ -7,7 +7,9 @@ namespace php {
 
 // The built-in definitions in a compact precompiled form: what reading the
 // three definition files leaves in the global built-in scope, written once at
-// build time and loaded at start-up instead of parsing the files again.
+// build time and loaded at start-up instead of parsing the files again. Only
+// the built-in functions' own scopes are left out (their parameters as
+// variables), which nothing reads once the files' trees are released.
 //
 // The image names the definition files' full paths by their index, so it is
 // valid wherever the files are installed, and carries a hash of their
