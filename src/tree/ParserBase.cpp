@@ -14,6 +14,7 @@
 #include "model/SymbolTable.h"
 #include "model/UtilFunkcija.h"
 #include "tree/FlowState.h"
+#include "tree/FlowWanted.h"
 #include "tree/Start.h"
 
 namespace php {
@@ -57,7 +58,7 @@ Value ParserBase::staticValue() { return Value(); }
 FlowState* ParserBase::flowState() { return flow; }
 
 void ParserBase::computeFlowIfAnalysing() {
-    if (!runState()->definitionsMode) computeFlow();
+    if (!runState()->definitionsMode && FlowWanted::current()) computeFlow();
 }
 
 int ParserBase::kind() const { return 0; }
