@@ -8,6 +8,7 @@
 #include "nodes/GlavaFunkcije.h"
 #include "nodes/ImplMetoda.h"
 #include "nodes/PristupAtributu.h"
+#include "tree/FlowWanted.h"
 
 namespace php {
 
@@ -42,6 +43,7 @@ void DefinicijaMetoda::link() {
     linkChild(header);
     if (body) body->addPredecessor(header);
     findFunction();
+    FlowWanted inBody(true);  // checkReturns reads the body's graph
     linkChild(body);
 }
 

@@ -4,6 +4,7 @@
 #include "model/Funkcija.h"
 #include "model/SymbolTable.h"
 #include "nodes/GlavaFunkcije.h"
+#include "tree/FlowWanted.h"
 
 namespace php {
 
@@ -29,6 +30,7 @@ void DeklaracijaFunkcije::link() {
     }
     if (body) {
         body->addPredecessor(header);
+        FlowWanted inBody(true);  // checkReturns reads the body's graph
         linkChild(body);
     }
 }

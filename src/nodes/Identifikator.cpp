@@ -1,5 +1,7 @@
 #include "nodes/Identifikator.h"
 
+#include <utility>
+
 namespace php {
 
 Identifikator::Identifikator(const char* t, const Location& loc) : ParserBase(loc), text(t ? t : "") {}
@@ -7,7 +9,10 @@ Identifikator::Identifikator(const char* t, const Location& loc) : ParserBase(lo
 std::string Identifikator::consume(ParserBase* node) {
     std::string result;
     node = adopt(node);
-    if (auto* id = dynamic_cast<Identifikator*>(node)) result = id->text;
+    // By kind rather than dynamic_cast (no class derives from Identifikator):
+    // every variable occurrence comes through here. The text is taken over,
+    // the node being deleted next.
+    if (node && node->kind() == 71) result = std::move(static_cast<Identifikator*>(node)->text);
     delete node;
     return result;
 }

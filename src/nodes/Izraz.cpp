@@ -6,7 +6,7 @@ namespace php {
 
 // A kept Izraz is transparent: it carries the variable's type and value.
 ParserBase* Izraz::unwrap() {
-    if (dynamic_cast<Promenljiva*>(inner)) return this;
+    if (inner && inner->kind() == 157) return this;  // a Promenljiva (nothing derives from it)
     return WrapperNode::unwrap();
 }
 

@@ -21,7 +21,7 @@ static int64_t readInteger(const char* digits, int base) {
     return v;
 }
 
-ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(loc), valueFile_(std::string()) {
+ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(loc) {
     const std::string text = token ? token : "";
     if (!text.empty() && (text[0] == '"' || text[0] == '\'')) {
         // Escape sequences are not interpreted.
@@ -48,25 +48,32 @@ ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(
     }
 }
 
+static_assert(sizeof(void*) != 8 || sizeof(ObicanSkalar) <= 88, "a literal grew");
+
+ObicanSkalar::~ObicanSkalar() {
+    if (form_ == Form::String) delete string_;
+}
+
 void ObicanSkalar::setFloat(double d) {
+    if (form_ == Form::String) delete string_;
     form_ = Form::Float;
     float_ = d;
-    string_.reset();
 }
 
 void ObicanSkalar::setString(std::string s) {
-    form_ = Form::String;
-    if (string_)
+    if (form_ == Form::String) {
         *string_ = std::move(s);
-    else
-        string_ = std::make_unique<std::string>(std::move(s));
+        return;
+    }
+    string_ = new std::string(std::move(s));
+    form_ = Form::String;
 }
 
 // The same Value the literal always stood for: placed at its line, in its
 // file once linked, holding the literal.
 Value ObicanSkalar::build() const {
     Value v(std::string(), location.firstLine);
-    v.fileName = valueFile_;
+    if (linked_) v.fileName = fileName;
     switch (form_) {
         case Form::Integer:
             v.setInteger(integer_);
@@ -101,7 +108,7 @@ static std::string enclosingHeaderName(ParserBase* n) {
 }
 
 void ObicanSkalar::link() {
-    valueFile_ = fileName;
+    linked_ = true;
     switch (magic) {
         case 'F':
             setString(fileName);

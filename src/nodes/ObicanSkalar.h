@@ -19,6 +19,9 @@ public:
     char magic = 0;  // 'F' __FILE__, 'C' __CLASS__, 'U' __FUNCTION__, 'M' __METHOD__
 
     ObicanSkalar(const char* text, const Location& location);
+    ~ObicanSkalar() override;
+    ObicanSkalar(const ObicanSkalar&) = delete;
+    ObicanSkalar& operator=(const ObicanSkalar&) = delete;
 
     // Makes the literal the float d (the grammar's T_DNUMBER).
     void setFloat(double d);
@@ -34,13 +37,16 @@ public:
 private:
     enum class Form : char { Integer, Float, String };
     Form form_ = Form::Integer;
+    // The file the value names: none until link, the node's file from then
+    // on (nothing changes a node's file once it is linked).
+    bool linked_ = false;
+    // One word for the three forms: 88 bytes a literal, which a table of
+    // numbers has by the hundred thousand.
     union {
         int64_t integer_ = 0;
         double float_;
+        std::string* string_;  // owned; the String form
     };
-    std::unique_ptr<std::string> string_;  // set for the String form
-    // The file the value names: none until link, the node's file from then on.
-    FileName valueFile_;
 
     void setString(std::string s);
     Value build() const;

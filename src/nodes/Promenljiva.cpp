@@ -23,8 +23,10 @@
 namespace php {
 
 static bool isCallNode(ParserBase* node) {
-    return dynamic_cast<PozivKlasicneFunkcije*>(node) || dynamic_cast<PozivPointera*>(node) ||
-           dynamic_cast<PozivStatickogMetoda*>(node);
+    // By kind (none of the three has a subclass): one test per variable.
+    if (!node) return false;
+    const int k = node->kind();
+    return k == 151 || k == 152 || k == 153;
 }
 
 Promenljiva::Promenljiva(ParserBase* base, ParserBase* steps) {

@@ -14,6 +14,7 @@
 #include "model/SymbolTable.h"
 #include "model/UtilFunkcija.h"
 #include "tree/FlowState.h"
+#include "tree/FlowWanted.h"
 #include "tree/Start.h"
 
 namespace php {
@@ -57,7 +58,7 @@ Value ParserBase::staticValue() { return Value(); }
 FlowState* ParserBase::flowState() { return flow; }
 
 void ParserBase::computeFlowIfAnalysing() {
-    if (!runState()->definitionsMode) computeFlow();
+    if (!runState()->definitionsMode && FlowWanted::current()) computeFlow();
 }
 
 int ParserBase::kind() const { return 0; }
@@ -490,29 +491,29 @@ void ParserBase::setPendingIndexDepth(int32_t depth) {
 }
 
 // Iterative: trees of included files and long operator chains can be deep.
+// Children go onto the stack directly, reversed in place, so that the first
+// child is visited first (the set keeps the first of equal records).
 void ParserBase::collectDefinitions(NameSet& out) {
     std::vector<ParserBase*> stack{this};
-    std::vector<ParserBase*> children;
     while (!stack.empty()) {
         ParserBase* n = stack.back();
         stack.pop_back();
         if (const NameSet* defs = n->definitions()) out.insert(defs->begin(), defs->end());
-        children.clear();
-        n->collectChildren(children);
-        stack.insert(stack.end(), children.rbegin(), children.rend());
+        const size_t before = stack.size();
+        n->collectChildren(stack);
+        std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(before), stack.end());
     }
 }
 
 bool ParserBase::anyInSubtree(bool (*predicate)(ParserBase*, void*), void* argument) {
     std::vector<ParserBase*> stack{this};
-    std::vector<ParserBase*> children;
     while (!stack.empty()) {
         ParserBase* n = stack.back();
         stack.pop_back();
         if (predicate(n, argument)) return true;
-        children.clear();
-        n->collectChildren(children);
-        stack.insert(stack.end(), children.rbegin(), children.rend());
+        const size_t before = stack.size();
+        n->collectChildren(stack);
+        std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(before), stack.end());
     }
     return false;
 }

@@ -40,6 +40,7 @@
 #include "nodes/UnsetCast.h"
 #include "nodes/UpitnikOperator.h"
 #include "tree/FlowState.h"
+#include "tree/FlowWanted.h"
 #include "expr_probe.h"
 
 namespace php {
@@ -342,6 +343,7 @@ TEST(ExprValues, ConditionalBranchesAtTheLeavesOfItsCondition) {
     auto* then = lit("2");
     auto* otherwise = lit("3");
     UpitnikOperator pick(condition, "?", at(1), then, ":", at(1), otherwise);
+    FlowWanted inBody(true);
     linked(pick);
     pick.computeFlow();
     runState()->definitionsMode = true;

@@ -7,6 +7,7 @@
 #include "model/UtilFunkcija.h"
 #include "nodes/ListaNaredbi.h"
 #include "tree/FlowState.h"
+#include "tree/FlowWanted.h"
 #include "tree/ParserBase.h"
 
 namespace stmttest {
@@ -72,8 +73,10 @@ inline php::ListaNaredbi* statements(std::initializer_list<ParserBase*> items) {
 }
 
 // Links a tree from its root and builds the root's graph, outside definitions
-// mode; the mode is put back afterwards for the other tests of the binary.
+// mode and as inside a function body (the only place graphs are built); the
+// mode is put back afterwards for the other tests of the binary.
 inline void analyse(ParserBase* root) {
+    php::FlowWanted inBody(true);
     bool& mode = php::runState()->definitionsMode;
     const bool saved = mode;
     mode = false;

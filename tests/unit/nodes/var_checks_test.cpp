@@ -17,6 +17,7 @@
 #include "nodes/PristupAtributu.h"
 #include "nodes/StatickiClan.h"
 #include "tree/FlowState.h"
+#include "tree/FlowWanted.h"
 
 namespace php {
 namespace {
@@ -93,6 +94,7 @@ TEST(VarChecks, IndexAccessRunsVariableThenIndexesThenItself) {
     ip = new IndeksniPristup(ip, "[", at(1), nullptr, "]", at(1));
     ip = new IndeksniPristup(ip, "[", at(1), k, "]", at(1));
     std::unique_ptr<IndeksniPristup> owner(ip);
+    FlowWanted inBody(true);
     ip->link();
     ip->computeFlow();
     runState()->definitionsMode = mode;
