@@ -373,25 +373,19 @@ private:
         }
     }
 
-    void sharedRef(const Value* v) {
-        auto it = valueIds_.find(v);
-        if (!v || it == valueIds_.end()) {
-            fail("a table entry without a value");
+    // The index of a table entry's value or function, found by discovery.
+    template <typename T>
+    void entryRef(const std::map<const T*, uint32_t>& ids, const T* item, const char* what) {
+        auto it = ids.find(item);
+        if (!item || it == ids.end()) {
+            fail(std::string("a table entry without a ") + what);
             number(0);
             return;
         }
         number(it->second);
     }
-
-    void functionRef(const Funkcija* f) {
-        auto it = functionIds_.find(f);
-        if (!f || it == functionIds_.end()) {
-            fail("a table entry without a function");
-            number(0);
-            return;
-        }
-        number(it->second);
-    }
+    void sharedRef(const Value* v) { entryRef(valueIds_, v, "value"); }
+    void functionRef(const Funkcija* f) { entryRef(functionIds_, f, "function"); }
 
     void writeTable(const SymbolTable& t) {
         number(t.variables.size());

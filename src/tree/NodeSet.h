@@ -10,6 +10,34 @@ namespace php {
 
 class ParserBase;
 
+// The pooled storage of NodeSet and NodeVector: a size, a capacity and the
+// node pointers after them.
+struct NodeBlock {
+    uint32_t size;
+    uint32_t capacity;
+
+    static NodeBlock* make(uint32_t capacity) {
+        auto* b = static_cast<NodeBlock*>(allocateNode(bytes(capacity)));
+        b->size = 0;
+        b->capacity = capacity;
+        return b;
+    }
+    // A block of twice the capacity holding the same nodes; `old` is released.
+    static NodeBlock* grown(NodeBlock* old) {
+        NodeBlock* fresh = make(old->capacity * 2);
+        for (uint32_t i = 0; i < old->size; ++i) fresh->items()[i] = old->items()[i];
+        fresh->size = old->size;
+        release(old);
+        return fresh;
+    }
+    static void release(NodeBlock* b) { releaseNode(b, bytes(b->capacity)); }
+    ParserBase** items() { return reinterpret_cast<ParserBase**>(this + 1); }
+    ParserBase* const* items() const { return reinterpret_cast<ParserBase* const*>(this + 1); }
+
+private:
+    static std::size_t bytes(uint32_t capacity) { return sizeof(NodeBlock) + sizeof(ParserBase*) * capacity; }
+};
+
 // A set of nodes in insertion order, so that nothing that walks it depends on
 // where the nodes were allocated. Predecessor sets hold one node almost
 // always and there is one inside every node, so the set is one word: the node
@@ -39,21 +67,17 @@ public:
             one_ = node;
             return true;
         }
-        Block* b = block();
+        NodeBlock* b = block();
         if (!b) {
-            b = newBlock(2);
-            items(b)[0] = one_;
+            b = NodeBlock::make(2);
+            b->items()[0] = one_;
             b->size = 1;
             setBlock(b);
         } else if (b->size == b->capacity) {
-            Block* fresh = newBlock(b->capacity * 2);
-            for (uint32_t i = 0; i < b->size; ++i) items(fresh)[i] = items(b)[i];
-            fresh->size = b->size;
-            freeBlock(b);
-            setBlock(fresh);
-            b = fresh;
+            b = NodeBlock::grown(b);
+            setBlock(b);
         }
-        items(b)[b->size++] = node;
+        b->items()[b->size++] = node;
         return true;
     }
     size_t count(ParserBase* node) const {
@@ -69,38 +93,25 @@ public:
         return true;
     }
     size_t size() const {
-        if (const Block* b = block()) return b->size;
+        if (const NodeBlock* b = block()) return b->size;
         return one_ ? 1 : 0;
     }
     ParserBase* const* begin() const {
-        if (const Block* b = block()) return items(b);
+        if (const NodeBlock* b = block()) return b->items();
         return &one_;
     }
     ParserBase* const* end() const { return begin() + size(); }
     void clear() {
-        if (Block* b = block()) freeBlock(b);
+        if (NodeBlock* b = block()) NodeBlock::release(b);
         one_ = nullptr;
     }
 
 private:
-    struct Block {
-        uint32_t size;
-        uint32_t capacity;
-    };
-    static ParserBase** items(Block* b) { return reinterpret_cast<ParserBase**>(b + 1); }
-    static ParserBase* const* items(const Block* b) { return reinterpret_cast<ParserBase* const*>(b + 1); }
-    static Block* newBlock(uint32_t capacity) {
-        auto* b = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(ParserBase*) * capacity));
-        b->size = 0;
-        b->capacity = capacity;
-        return b;
-    }
-    static void freeBlock(Block* b) { releaseNode(b, sizeof(Block) + sizeof(ParserBase*) * b->capacity); }
-    Block* block() const {
+    NodeBlock* block() const {
         const auto bits = reinterpret_cast<std::uintptr_t>(one_);
-        return (bits & 1) != 0 ? reinterpret_cast<Block*>(bits & ~std::uintptr_t(1)) : nullptr;
+        return (bits & 1) != 0 ? reinterpret_cast<NodeBlock*>(bits & ~std::uintptr_t(1)) : nullptr;
     }
-    void setBlock(Block* b) { one_ = reinterpret_cast<ParserBase*>(reinterpret_cast<std::uintptr_t>(b) | 1); }
+    void setBlock(NodeBlock* b) { one_ = reinterpret_cast<ParserBase*>(reinterpret_cast<std::uintptr_t>(b) | 1); }
 
     ParserBase* one_ = nullptr;  // the single node, or the tagged block
 };
@@ -125,36 +136,24 @@ public:
     ~NodeVector() { clear(); }
 
     void push_back(ParserBase* node) {
-        if (!block_ || block_->size == block_->capacity) {
-            const uint32_t cap = block_ ? block_->capacity * 2 : 1;
-            auto* fresh = static_cast<Block*>(allocateNode(sizeof(Block) + sizeof(ParserBase*) * cap));
-            fresh->size = 0;
-            fresh->capacity = cap;
-            for (ParserBase* n : *this) items(fresh)[fresh->size++] = n;
-            clear();
-            block_ = fresh;
-        }
-        items(block_)[block_->size++] = node;
+        if (!block_)
+            block_ = NodeBlock::make(1);
+        else if (block_->size == block_->capacity)
+            block_ = NodeBlock::grown(block_);
+        block_->items()[block_->size++] = node;
     }
     size_t size() const { return block_ ? block_->size : 0; }
     bool empty() const { return size() == 0; }
     ParserBase* operator[](size_t i) const { return begin()[i]; }
-    ParserBase* const* begin() const { return block_ ? items(block_) : nullptr; }
+    ParserBase* const* begin() const { return block_ ? block_->items() : nullptr; }
     ParserBase* const* end() const { return begin() + size(); }
     void clear() {
-        if (block_) releaseNode(block_, sizeof(Block) + sizeof(ParserBase*) * block_->capacity);
+        if (block_) NodeBlock::release(block_);
         block_ = nullptr;
     }
 
 private:
-    struct Block {
-        uint32_t size;
-        uint32_t capacity;
-    };
-    static ParserBase** items(Block* b) { return reinterpret_cast<ParserBase**>(b + 1); }
-    static ParserBase* const* items(const Block* b) { return reinterpret_cast<ParserBase* const*>(b + 1); }
-
-    Block* block_ = nullptr;
+    NodeBlock* block_ = nullptr;
 };
 
 }  // namespace php

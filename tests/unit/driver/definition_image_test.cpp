@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/files.h"
 #include "driver/DefinitionImage.h"
 #include "driver/Driver.h"
 #include "driver/Funkcije.h"
@@ -23,18 +24,6 @@
 using namespace php;
 
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeAll(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
 
 std::string buildDirectory() {
     const std::string exe = TARNWICK_BINARY;

@@ -10,18 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "driver/files.h"
 #include "driver/InProcess.h"
 
 using namespace php;
 
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
