@@ -9,6 +9,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "driver/Platform.h"
 #include "model/Funkcija.h"
@@ -734,8 +735,6 @@ private:
     std::vector<Value*> values_;
 };
 
-}  // namespace
-
 bool hashDefinitionFiles(const std::vector<std::string>& paths, uint64_t& hash) {
     // FNV-style mixing a word at a time: the files are hashed at every start,
     // so it must cost next to nothing; it guards against stale images, not
@@ -767,17 +766,6 @@ bool hashDefinitionFiles(const std::vector<std::string>& paths, uint64_t& hash) 
     return true;
 }
 
-bool writeDefinitionImage(const std::vector<std::string>& paths, uint64_t sourceHash, std::string& out,
-                          std::string& why) {
-    Writer writer(paths);
-    return writer.run(sourceHash, out, why);
-}
-
-bool readDefinitionImage(const std::string& image, const std::vector<std::string>& paths, uint64_t sourceHash) {
-    Reader reader(image.data(), image.size(), paths);
-    return reader.run(sourceHash);
-}
-
 bool definitionPaths(const std::string& directory, std::vector<std::string>& paths) {
     paths.clear();
     for (const char* name : {"/class.php", "/function.php", "/constant.php"}) {
@@ -786,6 +774,19 @@ bool definitionPaths(const std::string& directory, std::vector<std::string>& pat
         paths.push_back(full);
     }
     return true;
+}
+
+}  // namespace
+
+bool imageOfBuiltinScope(const std::string& directory, std::string& image, std::string& why) {
+    std::vector<std::string> paths;
+    uint64_t hash = 0;
+    if (!definitionPaths(directory, paths) || !hashDefinitionFiles(paths, hash)) {
+        why = "the definition files cannot be read";
+        return false;
+    }
+    Writer writer(paths);
+    return writer.run(hash, image, why);
 }
 
 bool loadDefinitionImage(const std::string& directory) {
@@ -799,14 +800,8 @@ bool loadDefinitionImage(const std::string& directory) {
 }
 
 bool saveDefinitionImage(const std::string& directory, std::string& why) {
-    std::vector<std::string> paths;
-    uint64_t hash = 0;
-    if (!definitionPaths(directory, paths) || !hashDefinitionFiles(paths, hash)) {
-        why = "the definition files cannot be read";
-        return false;
-    }
     std::string image;
-    if (!writeDefinitionImage(paths, hash, image, why)) return false;
+    if (!imageOfBuiltinScope(directory, image, why)) return false;
     // Written aside and renamed, so a reader never sees half an image.
     const std::string target = directory + "/" + DefinitionImageName;
     const std::string partial = target + ".part";

@@ -1,7 +1,5 @@
 #pragma once
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace php {
 
@@ -19,10 +17,6 @@ namespace php {
 // Name of the image file beside the definition files.
 extern const char* const DefinitionImageName;
 
-// The definition files' full paths in `directory`, in reading order; false
-// when one has no full form.
-bool definitionPaths(const std::string& directory, std::vector<std::string>& paths);
-
 // Loads the image in `directory` into the global built-in scope when it was
 // built from the definition files there; false otherwise, with nothing
 // entered. The built-in functions' handlers are not part of the image:
@@ -33,20 +27,9 @@ bool loadDefinitionImage(const std::string& directory);
 // `directory` left it, beside them; false with the reason in `why`.
 bool saveDefinitionImage(const std::string& directory, std::string& why);
 
-// Hash of the definition files' contents in the order given; false when one
-// cannot be read.
-bool hashDefinitionFiles(const std::vector<std::string>& paths, uint64_t& hash);
-
-// Serialises the global built-in scope as the definition files at `paths`
-// (full paths, in reading order) left it. False, with the reason in `why`,
-// when the state holds something the image cannot reproduce exactly.
-bool writeDefinitionImage(const std::vector<std::string>& paths, uint64_t sourceHash, std::string& out,
-                          std::string& why);
-
-// Rebuilds the global built-in scope from `image`. The handlers of the
-// built-in functions are not part of the image: attach them afterwards.
-// False, with nothing entered in the scope, when the image is damaged or was
-// not built from files with `sourceHash`.
-bool readDefinitionImage(const std::string& image, const std::vector<std::string>& paths, uint64_t sourceHash);
+// The image of the global built-in scope, as the definition files in
+// `directory` left it; false with the reason in `why` when the scope holds
+// something the image cannot reproduce.
+bool imageOfBuiltinScope(const std::string& directory, std::string& image, std::string& why);
 
 }  // namespace php

@@ -7,8 +7,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <vector>
 
 #include "diagnostics/Greska.h"
 #include "driver/DefinitionImage.h"
@@ -53,23 +54,14 @@ int check(const std::string& directory) {
     }
     php::attachBuiltinHandlers();
     php::runState()->definitionsMode = false;
-    std::vector<std::string> paths;
-    uint64_t hash = 0;
     std::string again;
     std::string why;
-    std::string stored;
-    if (!php::definitionPaths(directory, paths) || !php::hashDefinitionFiles(paths, hash) ||
-        !php::writeDefinitionImage(paths, hash, again, why)) {
+    if (!php::imageOfBuiltinScope(directory, again, why)) {
         std::fprintf(stderr, "tarnwick-precompile: the loaded image cannot be written again: %s\n", why.c_str());
         return 1;
     }
-    std::FILE* f = std::fopen((directory + "/" + php::DefinitionImageName).c_str(), "rb");
-    if (f) {
-        char buffer[1 << 16];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) stored.append(buffer, got);
-        std::fclose(f);
-    }
+    std::ifstream in(directory + "/" + php::DefinitionImageName, std::ios::binary);
+    const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (again != stored) {
         std::fprintf(stderr, "tarnwick-precompile: the image reloads differently (%zu bytes written again, %zu stored)\n",
                      again.size(), stored.size());

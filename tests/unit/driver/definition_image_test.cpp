@@ -86,13 +86,8 @@ bool scopeEmpty() {
 
 // The image of the current built-in scope, for the files in `dir`.
 std::string imageOfScope(const std::string& dir) {
-    std::vector<std::string> paths;
-    uint64_t hash = 0;
     std::string image, why;
-    if (!definitionPaths(dir, paths) || !hashDefinitionFiles(paths, hash) ||
-        !writeDefinitionImage(paths, hash, image, why))
-        return "cannot write: " + why;
-    return image;
+    return imageOfBuiltinScope(dir, image, why) ? image : "cannot write: " + why;
 }
 
 // Reads the files as PHP, saves the image beside them, returns its bytes.
