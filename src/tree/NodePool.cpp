@@ -6,9 +6,28 @@
 
 #include <sys/mman.h>
 
+#include <fstream>
+#include <string>
+
+#include "tree/HugePages.h"
+
 namespace php {
 
 namespace {
+
+// The kernel's setting in a file of /sys/kernel/mm/transparent_hugepage, or
+// empty when there is none.
+std::string hugePageSetting(const char* name) {
+    std::ifstream in(std::string("/sys/kernel/mm/transparent_hugepage/") + name);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+bool hugePagesWanted() {
+    static const bool wanted = askForHugePages(hugePageSetting("enabled"), hugePageSetting("defrag"));
+    return wanted;
+}
 
 // Blocks are 8-byte aligned (no node, set or state needs more), so sizes are
 // rounded to 8 bytes rather than 16: a tenth less memory for the nodes.
@@ -47,7 +66,8 @@ char* newChunk(std::size_t& size) {
     // the saving. 128 MiB covers the largest shape of the Debian corpus (the
     // font tables, about 100 MiB of nodes each); 64 MiB left their last
     // third to small faults at a fifth of their time.
-    if (chunksMade <= HugeChunks) madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    if (chunksMade <= HugeChunks && hugePagesWanted())
+        madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
 #endif
     return reinterpret_cast<char*>(aligned);
 }
@@ -113,6 +133,13 @@ void releaseNode(void* p, std::size_t size) noexcept {
     auto* b = static_cast<FreeBlock*>(p);
     b->next = freeLists[cls];
     freeLists[cls] = b;
+}
+
+bool askForHugePages(const std::string& enabled, const std::string& defrag) {
+    auto chosen = [](const std::string& setting, const char* value) {
+        return setting.find(std::string("[") + value + "]") != std::string::npos;
+    };
+    return chosen(enabled, "madvise") && (chosen(defrag, "defer") || chosen(defrag, "never"));
 }
 
 }  // namespace php
