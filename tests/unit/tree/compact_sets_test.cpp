@@ -8,6 +8,7 @@
 
 #include "diagnostics/Greska.h"
 #include "model/SymbolTable.h"
+#include "nodes/base/TokenLeaf.h"
 #include "tree/NameRecord.h"
 #include "tree/NodePool.h"
 #include "tree/NodeSet.h"
@@ -17,13 +18,8 @@ using namespace php;
 
 namespace {
 
-class Node : public ParserBase {
+class Node : public TokenLeaf {
 public:
-    void link() override {}
-    void check() override {}
-    Value evaluate() override { return Value(); }
-    void computeFlow() override { seedFlow(); }
-    void collectChildren(std::vector<ParserBase*>&) override {}
     using ParserBase::absorbChild;
 };
 
