@@ -23,12 +23,19 @@ public:
     bool variadic = false;
     std::set<ParserBase*> returns;   // return statements of this body
     bool analysing = false;          // analyseCall is running for this body
+    bool returnsDiffer = false;      // the verdict settleReturns took from the graph
 
     virtual ~UtilFunkcija() = default;
 
     // The header's name; empty without a header.
     std::string functionName() const;
-    // Reports a body that returns a value on some paths and not on others.
+    // At the end of the body's link, when its flow graph is complete: takes
+    // from the graph whether the body returns a value on some paths and not
+    // on others, then frees the graph, which nothing reads afterwards (a
+    // large file would otherwise keep a state for most of its nodes).
+    void settleReturns();
+    // Reports the body settleReturns found returning a value on some paths
+    // and not on others.
     void checkReturns();
     // At the end of the body's check: reports every variable of the
     // function's own scope that is defined (a parameter included) and never

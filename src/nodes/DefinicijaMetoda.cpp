@@ -43,8 +43,9 @@ void DefinicijaMetoda::link() {
     linkChild(header);
     if (body) body->addPredecessor(header);
     findFunction();
-    FlowWanted inBody(true);  // checkReturns reads the body's graph
+    FlowWanted inBody(true);  // settleReturns reads the body's graph
     linkChild(body);
+    settleReturns();
 }
 
 // The method's model is the one its header entered in the class's table (the

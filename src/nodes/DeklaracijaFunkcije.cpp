@@ -30,8 +30,9 @@ void DeklaracijaFunkcije::link() {
     }
     if (body) {
         body->addPredecessor(header);
-        FlowWanted inBody(true);  // checkReturns reads the body's graph
+        FlowWanted inBody(true);  // settleReturns reads the body's graph
         linkChild(body);
+        settleReturns();
     }
 }
 

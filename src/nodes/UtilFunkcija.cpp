@@ -39,10 +39,11 @@ bool endsExecution(ParserBase* node) {
 
 }  // namespace
 
-void UtilFunkcija::checkReturns() {
+void UtilFunkcija::settleReturns() {
     if (!body || !body->flowState()) return;
+    FlowState* graph = body->flowState();
     FlowSet leaves;
-    body->flowState()->collectLeaves(leaves);
+    graph->collectLeaves(leaves);
     enum { None, WithValue, WithoutValue } state = None;
     bool conflict = false;
     for (FlowState* leaf : leaves) {
@@ -69,7 +70,14 @@ void UtilFunkcija::checkReturns() {
             }
         }
     }
-    if (!conflict) return;
+    returnsDiffer = conflict;
+    leaves.clear();
+    FlowState::destroyWholeGraph(graph);
+    body->flow = nullptr;
+}
+
+void UtilFunkcija::checkReturns() {
+    if (!returnsDiffer) return;
     ParserBase* at = header ? header : body;
     semanticList().push_back(new greske::RazlicitiReturnoviUFunkciji(header ? functionName() : std::string(),
                                                                     at->fileName, at->location.firstLine));

@@ -234,6 +234,22 @@ void FlowState::destroyGraph() {
     successors.clear();
 }
 
+void FlowState::destroyWholeGraph(FlowState* first) {
+    if (!first) return;
+    // Depth-first with a stack of its own, so no chain recurses. A state is
+    // marked when first met; every state is deleted once, after the walk.
+    std::vector<FlowState*> met{first};
+    first->dismantled = true;
+    for (size_t i = 0; i < met.size(); ++i) {
+        for (FlowState* next : met[i]->successors) {
+            if (next->dismantled) continue;
+            next->dismantled = true;
+            met.push_back(next);
+        }
+    }
+    for (FlowState* s : met) delete s;
+}
+
 bool FlowState::anyInSet(const FlowSet& set, bool (*predicate)(FlowState*, void*), void* argument) {
     for (FlowState* s : set)
         if (predicate(s, argument)) return true;

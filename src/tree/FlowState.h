@@ -109,6 +109,9 @@ public:
     FlowSet leafSet();
     // Deletes every state reachable from this one except itself.
     void destroyGraph();
+    // Deletes every state reachable from `first`, itself included, without
+    // the ordered sets of destroyGraph: a whole body's graph at once.
+    static void destroyWholeGraph(FlowState* first);
     static bool anyInSet(const FlowSet& set, bool (*predicate)(FlowState*, void*), void* argument);
 
 private:

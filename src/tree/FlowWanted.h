@@ -2,9 +2,10 @@
 
 namespace php {
 
-// Whether the flow graphs being linked will ever be read. Only the checks at
-// the end of a function or method body read a graph (the body's, which takes
-// in what its statements include while it is linked), so code outside every
+// Whether the flow graphs being linked will ever be read. Only the return
+// verdict at the end of a function or method body's link reads a graph (the
+// body's, which takes in what its statements include while it is linked, and
+// is freed right after), so code outside every
 // body builds none: on a file of top-level data, such as a table of nested
 // array literals, that is a state and its edges saved for nearly every node.
 // A body's link sets it for everything linked inside it (nested classes and
