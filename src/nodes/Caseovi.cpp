@@ -89,7 +89,7 @@ void Caseovi::check() {
 
 Value Caseovi::evaluate() { return Value(); }
 
-void Caseovi::computeFlow() { sequenceFlow(items); }
+void Caseovi::computeFlow() { chainItemFlows(items); }
 
 void Caseovi::collectChildren(std::vector<ParserBase*>& out) {
     collectItems(items, out);

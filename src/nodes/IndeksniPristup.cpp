@@ -95,6 +95,14 @@ static void offerOrDestroy(FlowState* graph, FlowState* s) {
 
 // The variable runs first, then each index in order, then this node.
 void IndeksniPristup::computeFlow() {
+    // Nearly always one index or two: no heap for the merge's list.
+    FlowState* states[4];
+    if (items.size() < 4) {
+        size_t n = 0;
+        states[n++] = variable ? variable->flowState() : nullptr;
+        for (ParserBase* item : items) states[n++] = item ? item->flowState() : nullptr;
+        if (mergeLoneStates(states, n)) return;
+    }
     flow = variable && variable->flowState() ? variable->flowState() : new FlowState();
     for (ParserBase* item : items)
         if (item && item->flowState()) offerOrDestroy(flow, item->flowState());

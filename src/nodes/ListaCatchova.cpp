@@ -40,7 +40,7 @@ void ListaCatchova::check() {
 
 Value ListaCatchova::evaluate() { return Value(); }
 
-void ListaCatchova::computeFlow() { sequenceFlow(items); }
+void ListaCatchova::computeFlow() { chainItemFlows(items); }
 
 void ListaCatchova::collectChildren(std::vector<ParserBase*>& out) {
     collectItems(items, out);

@@ -95,6 +95,12 @@ public:
     static void* operator new(std::size_t size) { return allocateNode(size); }
     static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
 
+    // A graph of this state alone, open, that nothing leads to and that
+    // remembers no leaves. Appending a state to such a graph leaves only the
+    // appended state as a leaf, so the state can be given the appended
+    // state's owner instead: the same leaves, with no edge and no leaf sets.
+    bool standsAlone() const { return successors.empty() && !closed && !attached && !leafCache; }
+
     // Makes s a direct successor; false when this state is closed.
     bool attach(FlowState* s);
     // Makes s a successor of every leaf; true when at least one leaf took it.

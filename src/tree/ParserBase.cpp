@@ -528,22 +528,64 @@ static void offerOrDestroy(FlowState* graph, FlowState* s) {
     }
 }
 
+// Most expressions are a chain of lone states ending in their own: only the
+// last is ever a leaf, and nothing but leaves takes part in later steps, so
+// such a chain is kept as one state that takes the owner of the last. The
+// children's flow pointers are not read once their parent has its flow,
+// except the items of the lists that chainItemFlows builds.
 void ParserBase::adoptFlow(ParserBase* child) {
     if (!child || !child->flowState()) {
         seedFlow();
         return;
     }
     flow = child->flowState();
+    if (flow->standsAlone()) {
+        flow->owner = this;
+        return;
+    }
     offerOrDestroy(flow, new FlowState(this));
 }
 
+bool ParserBase::mergeLoneStates(FlowState* const* states, size_t count) {
+    FlowState* keep = nullptr;
+    for (size_t i = 0; i < count; ++i) {
+        FlowState* s = states[i];
+        if (!s) continue;
+        if (!s->standsAlone() || s == keep) return false;  // siblings never share a state
+        if (!keep) keep = s;
+    }
+    for (size_t i = 0; i < count; ++i)
+        if (states[i] && states[i] != keep) delete states[i];
+    flow = keep ? keep : new FlowState();
+    flow->owner = this;
+    return true;
+}
+
 void ParserBase::combineFlow(ParserBase* first, ParserBase* second) {
-    flow = first && first->flowState() ? first->flowState() : new FlowState();
-    if (second && second->flowState()) offerOrDestroy(flow, second->flowState());
+    FlowState* a = first ? first->flowState() : nullptr;
+    FlowState* b = second ? second->flowState() : nullptr;
+    if (a != b) {
+        FlowState* both[] = {a, b};
+        if (mergeLoneStates(both, 2)) return;
+    }
+    flow = a ? a : new FlowState();
+    if (b) offerOrDestroy(flow, b);
     offerOrDestroy(flow, new FlowState(this));
 }
 
 void ParserBase::sequenceFlow(const std::vector<ParserBase*>& items) {
+    FlowState* few[8];
+    std::vector<FlowState*> many;
+    FlowState** states = few;
+    if (items.size() > 8) {
+        many.resize(items.size());
+        states = many.data();
+    }
+    for (size_t i = 0; i < items.size(); ++i) states[i] = items[i] ? items[i]->flowState() : nullptr;
+    if (!mergeLoneStates(states, items.size())) chainItemFlows(items);
+}
+
+void ParserBase::chainItemFlows(const std::vector<ParserBase*>& items) {
     flow = new FlowState(this);
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
         ParserBase* item = *it;

@@ -214,6 +214,14 @@ public:
     void adoptFlow(ParserBase* child);
     void combineFlow(ParserBase* first, ParserBase* second);
     void sequenceFlow(const std::vector<ParserBase*>& items);
+    // When each of `states` (null: absent) stands alone, keeps the first
+    // present as this node's only state and frees the others: the graph of
+    // the states in sequence followed by this node's own would have that one
+    // leaf. False, changing nothing, otherwise.
+    bool mergeLoneStates(FlowState* const* states, size_t count);
+    // sequenceFlow for a list whose items' graphs the parent reads again
+    // (switch cases, catches): every item keeps its own states.
+    void chainItemFlows(const std::vector<ParserBase*>& items);
 
 protected:
     // Whether a union fold may take the child's sets over instead of copying

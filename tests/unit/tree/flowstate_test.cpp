@@ -268,18 +268,48 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         list.flow->destroyGraph();
         delete list.flow;
 
-        // Items run in order and the list's own state comes last.
+        // Items run in order and the list's own state comes last; a chain of
+        // lone states is kept as one state that the list owns, with the same
+        // single leaf, and the other items' states are freed.
         FlowNode a, b, seq;
         a.seedFlow();
         b.seedFlow();
         seq.sequenceFlow({&a, nullptr, &b});
         EXPECT_EQ(seq.flow, a.flow);
-        EXPECT_EQ(FlowSet(a.flow->successors.begin(), a.flow->successors.end()), FlowSet{b.flow});
-        FlowSet leaves = seq.flow->leafSet();
-        ASSERT_EQ(leaves.size(), 1u);
-        EXPECT_EQ((*leaves.begin())->owner, &seq);
-        seq.flow->destroyGraph();
+        EXPECT_EQ(seq.flow->owner, &seq);
+        EXPECT_TRUE(seq.flow->successors.empty());
         delete seq.flow;
+
+        // An item that is more than a lone state keeps the chain: items in
+        // order, the list's own state last.
+        FlowNode c, d, inner, chained;
+        c.seedFlow();
+        c.flow->attach(new FlowState(&inner));
+        d.seedFlow();
+        chained.sequenceFlow({&c, &d});
+        EXPECT_EQ(chained.flow, c.flow);
+        EXPECT_EQ(c.flow->owner, &c);
+        FlowSet leaves = chained.flow->leafSet();
+        ASSERT_EQ(leaves.size(), 1u);
+        EXPECT_EQ((*leaves.begin())->owner, &chained);
+        EXPECT_EQ(chained.flow->successors.size(), 1u);
+        EXPECT_EQ((*chained.flow->successors.begin())->owner, &inner);
+        chained.flow->destroyGraph();
+        delete chained.flow;
+
+        // Lists whose items' graphs are read again keep every item's state.
+        FlowNode e, f, kept;
+        e.seedFlow();
+        f.seedFlow();
+        kept.chainItemFlows({&e, &f});
+        EXPECT_EQ(kept.flow, e.flow);
+        EXPECT_EQ(e.flow->owner, &e);
+        EXPECT_EQ(FlowSet(e.flow->successors.begin(), e.flow->successors.end()), FlowSet{f.flow});
+        leaves = kept.flow->leafSet();
+        ASSERT_EQ(leaves.size(), 1u);
+        EXPECT_EQ((*leaves.begin())->owner, &kept);
+        kept.flow->destroyGraph();
+        delete kept.flow;
 
         // A child whose graph ends closed refuses the adopting node's state,
         // which is then freed.
@@ -288,21 +318,42 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         child.flow->closed = true;
         parent.adoptFlow(&child);
         EXPECT_EQ(parent.flow, child.flow);
+        EXPECT_EQ(child.flow->owner, &child);
         EXPECT_TRUE(child.flow->successors.empty());
         delete child.flow;
 
+        // An open lone child's state becomes the adopting node's own.
+        FlowNode open, adopter;
+        open.seedFlow();
+        adopter.adoptFlow(&open);
+        EXPECT_EQ(adopter.flow, open.flow);
+        EXPECT_EQ(adopter.flow->owner, &adopter);
+        delete adopter.flow;
+
         // combineFlow with no first child starts from an empty state, then
-        // the second child's graph, then the node's own state.
+        // the second child's graph, then the node's own state, which a
+        // closed second child refuses.
         FlowNode second, both;
         second.seedFlow();
+        second.flow->closed = true;
         both.combineFlow(nullptr, &second);
         ASSERT_NE(both.flow, nullptr);
         EXPECT_EQ(both.flow->owner, nullptr);
         EXPECT_EQ(FlowSet(both.flow->successors.begin(), both.flow->successors.end()), FlowSet{second.flow});
-        ASSERT_FALSE(second.flow->successors.empty());
-        EXPECT_EQ((*second.flow->successors.begin())->owner, &both);
+        leaves = both.flow->leafSet();
+        EXPECT_EQ(leaves, FlowSet{second.flow});
         both.flow->destroyGraph();
         delete both.flow;
+
+        // Two open lone children: one state, owned by the node.
+        FlowNode x, y, pair;
+        x.seedFlow();
+        y.seedFlow();
+        pair.combineFlow(&x, &y);
+        EXPECT_EQ(pair.flow, x.flow);
+        EXPECT_EQ(pair.flow->owner, &pair);
+        EXPECT_TRUE(pair.flow->successors.empty());
+        delete pair.flow;
     }
     EXPECT_EQ(live(), before);
 }
