@@ -2,9 +2,14 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <condition_variable>
+#include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -44,6 +49,91 @@ constexpr std::size_t HugePage = 2 * 1024 * 1024;
 constexpr std::size_t HugeChunks = 32;
 std::size_t chunksMade = 0;
 
+// Maps `size` bytes aligned on a huge page; asks for huge pages when `huge`.
+char* mapChunk(std::size_t size, bool huge) {
+    // Over-allocate by one huge page to align the chunk on one.
+    void* raw = mmap(nullptr, size + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return nullptr;
+    auto base = reinterpret_cast<std::uintptr_t>(raw);
+    std::uintptr_t aligned = (base + HugePage - 1) & ~(static_cast<std::uintptr_t>(HugePage) - 1);
+    if (aligned > base) munmap(raw, aligned - base);
+    std::uintptr_t end = base + size + HugePage;
+    if (end > aligned + size) munmap(reinterpret_cast<void*>(aligned + size), end - aligned - size);
+#ifdef MADV_HUGEPAGE
+    if (huge) madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+#else
+    (void)huge;
+#endif
+    return reinterpret_cast<char*>(aligned);
+}
+
+// Fresh memory costs the kernel a page fault and a cleared page for every
+// 4 KiB first touched: on a large file that is a fifth of the run. A thread
+// of the pool's own maps the next chunk and touches it while the analysis
+// works in the current one, so those faults are taken on another processor
+// (with huge pages where the pool asks for them at all). One
+// chunk is kept ready: the analysis fills a chunk in milliseconds, the
+// thread prepares one in well under one. It starts with the first full-size
+// chunk, so a small file never starts it.
+class ChunkPrefetcher {
+public:
+    static ChunkPrefetcher& instance() {
+        // Never destroyed: the thread may still wait on it while the process
+        // ends. A forked child (the batch server forks one per file) has no
+        // thread and may hold a copy of a locked mutex: it starts afresh.
+        static ChunkPrefetcher* p = nullptr;
+        static pid_t owner = 0;
+        const pid_t self = getpid();
+        if (!p || owner != self) {
+            p = new ChunkPrefetcher();
+            owner = self;
+        }
+        return *p;
+    }
+
+    // A prepared chunk of ChunkSize bytes, or null when none is ready yet.
+    char* take() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!started_) {
+            started_ = true;
+            try {
+                std::thread(&ChunkPrefetcher::run, this).detach();
+            } catch (const std::system_error&) {
+                // No thread: every chunk is mapped where it is needed.
+            }
+            return nullptr;
+        }
+        char* chunk = ready_;
+        ready_ = nullptr;
+        if (chunk) wake_.notify_one();
+        return chunk;
+    }
+
+private:
+    void run() {
+        // Huge pages only where asking cannot stall either: compaction would
+        // cost no waiting here, but processor time a second run beside this
+        // one (the whole-tree runner runs one per processor) would miss.
+        // The same limit as for chunks mapped where they are needed (below).
+        const bool wanted = hugePagesWanted();
+        for (std::size_t prepared = 0;; ++prepared) {
+            const bool huge = wanted && prepared < HugeChunks;
+            const std::size_t step = huge ? HugePage : 4096;
+            char* chunk = mapChunk(ChunkSize, huge);
+            if (!chunk) return;
+            for (std::size_t at = 0; at < ChunkSize; at += step) static_cast<volatile char*>(chunk)[at] = 0;
+            std::unique_lock<std::mutex> lock(mutex_);
+            ready_ = chunk;
+            wake_.wait(lock, [this] { return ready_ == nullptr; });
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    char* ready_ = nullptr;
+    bool started_ = false;
+};
+
 char* newChunk(std::size_t& size) {
     size = chunksMade++ == 0 ? FirstChunkSize : ChunkSize;
     if (size < ChunkSize) {
@@ -51,25 +141,14 @@ char* newChunk(std::size_t& size) {
         if (!p) throw std::bad_alloc();
         return static_cast<char*>(p);
     }
-    // Over-allocate by one huge page to align the chunk on one.
-    void* raw = mmap(nullptr, size + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED) throw std::bad_alloc();
-    auto base = reinterpret_cast<std::uintptr_t>(raw);
-    std::uintptr_t aligned = (base + HugePage - 1) & ~(static_cast<std::uintptr_t>(HugePage) - 1);
-    if (aligned > base) munmap(raw, aligned - base);
-    std::uintptr_t end = base + size + HugePage;
-    if (end > aligned + size) munmap(reinterpret_cast<void*>(aligned + size), end - aligned - size);
-#ifdef MADV_HUGEPAGE
-    // Only the first HugeChunks chunks (128 MiB): on a virtual machine a huge
-    // page at times costs far more system time than its 512 small faults
-    // (the host must back it anew), and past that the variance outweighed
-    // the saving. 128 MiB covers the largest shape of the Debian corpus (the
-    // font tables, about 100 MiB of nodes each); 64 MiB left their last
-    // third to small faults at a fifth of their time.
-    if (chunksMade <= HugeChunks && hugePagesWanted())
-        madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
-#endif
-    return reinterpret_cast<char*>(aligned);
+    if (char* prepared = ChunkPrefetcher::instance().take()) return prepared;
+    // Only the first HugeChunks chunks (128 MiB) that this thread maps itself:
+    // on a virtual machine a huge page at times costs far more system time
+    // than its 512 small faults (the host must back it anew), and past that
+    // the variance outweighed the saving.
+    char* chunk = mapChunk(size, chunksMade <= HugeChunks && hugePagesWanted());
+    if (!chunk) throw std::bad_alloc();
+    return chunk;
 }
 
 struct FreeBlock {
