@@ -10,6 +10,7 @@
 #include "nodes/DeklaracijaInterfejsa.h"
 #include "nodes/DeklaracijaKlase.h"
 #include "nodes/GlavaFunkcije.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -90,8 +91,8 @@ Value ObicanSkalar::build() const {
 
 static std::string enclosingTypeName(ParserBase* n) {
     for (; n; n = n->parent) {
-        if (auto* k = dynamic_cast<DeklaracijaKlase*>(n)) return k->name;
-        if (auto* i = dynamic_cast<DeklaracijaInterfejsa*>(n)) return i->name;
+        if (auto* k = nodeAs<DeklaracijaKlase>(n)) return k->name;
+        if (auto* i = nodeAs<DeklaracijaInterfejsa>(n)) return i->name;
     }
     return std::string();
 }
@@ -100,7 +101,7 @@ template <class Declaration>
 static std::string enclosingHeaderName(ParserBase* n) {
     for (; n; n = n->parent) {
         if (auto* d = dynamic_cast<Declaration*>(n)) {
-            auto* header = dynamic_cast<GlavaFunkcije*>(d->header);
+            auto* header = nodeAs<GlavaFunkcije>(d->header);
             return header ? header->name : std::string();
         }
     }

@@ -51,6 +51,7 @@ struct Modifiers {
 #include "scanner/Scanner.h"
 #include "scanner/Tokens.h"
 #include "tree/Start.h"
+#include "tree/NodeCast.h"
 
 #include "nodes/ArgumentiFunkcije.h"
 #include "nodes/ArrayCast.h"
@@ -305,9 +306,9 @@ const char* const kMissingDollar = "Constant instead of variable (missing $)";
 namespace php {
 
 void Modifiers::add(ParserBase* modifier) {
-    ParserBase** slot = dynamic_cast<PristupAtributu*>(modifier) ? &access
-                        : dynamic_cast<LinkAtributa*>(modifier) ? &staticMarker
-                                                                : &implementation;
+    ParserBase** slot = nodeAs<PristupAtributu>(modifier) ? &access
+                        : nodeAs<LinkAtributa>(modifier)  ? &staticMarker
+                                                          : &implementation;
     if (*slot) {
         delete modifier;
     } else {
