@@ -380,6 +380,13 @@ void take(NameSet*& mine, NameSet*& other, ParserBase::Join join) {
 
 bool filled(const NameSet* s) { return s && !s->empty(); }
 
+// Whether the side record holds the one set `field` and nothing else.
+bool holdsOnly(const NodeExtras* x, NameSet* NodeExtras::*field) {
+    return !x->lookupSkip && (field == &NodeExtras::definitions || !x->definitions) &&
+           (field == &NodeExtras::usedNames || !x->usedNames) &&
+           (field == &NodeExtras::pendingUses || !x->pendingUses);
+}
+
 }  // namespace
 
 // Called from outside the folds the set may be anyone's definitions, so a set
@@ -432,9 +439,22 @@ void ParserBase::foldSet(SetField mine, ParserBase* child, SetField theirs, bool
         return;
     }
     if (!childSet) return;  // a union with nothing
+    const bool consuming = consumesChildSets();
+    if (!extras_ && consuming && holdsOnly(from, theirs)) {
+        // The child's side record would be given back as soon as its one set
+        // moved into a fresh record here: the record itself moves instead.
+        extras_ = from;
+        child->extras_ = nullptr;
+        if (mine != theirs) {
+            from->*mine = childSet;
+            from->*theirs = nullptr;
+        }
+        if (mine == &NodeExtras::definitions && filled(childSet)) definitionsAppeared();
+        return;
+    }
     NameSet*& target = extras().*mine;
     const bool had = filled(target);
-    if (consumesChildSets())
+    if (consuming)
         take(target, from->*theirs, join);
     else
         unite(target, childSet, join);
