@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "nodes/DefinicijaMetoda.h"
 #include "nodes/DeklaracijaFunkcije.h"
@@ -22,11 +23,13 @@ static int64_t readInteger(const char* digits, int base) {
     return v;
 }
 
+// Read in place from the token: string literals run to kilobytes in some
+// files, and copying each a few times cost more than the rest of the node.
 ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(loc) {
-    const std::string text = token ? token : "";
+    const std::string_view text = token ? token : "";
     if (!text.empty() && (text[0] == '"' || text[0] == '\'')) {
         // Escape sequences are not interpreted.
-        setString(text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string());
+        setString(text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string());
     } else if (!text.empty() && text[0] == '_') {
         // Magic names are told apart by their third letter, and __FUNCTION__
         // from __FILE__ by the fourth.
@@ -38,14 +41,14 @@ ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(
             magic = third == 'F' && fourth == 'U' ? 'U' : third;
             setString(std::string());
         }
-    } else if (text.find('.') != std::string::npos) {
-        setFloat(std::strtod(text.c_str(), nullptr));
+    } else if (text.find('.') != std::string_view::npos) {
+        setFloat(std::strtod(token, nullptr));
     } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        integer_ = readInteger(text.c_str() + 2, 16);
+        integer_ = readInteger(token + 2, 16);
     } else if (!text.empty() && text[0] == '0') {
-        integer_ = readInteger(text.c_str(), 8);
+        integer_ = readInteger(token, 8);
     } else {
-        integer_ = readInteger(text.c_str(), 10);
+        integer_ = readInteger(text.empty() ? "" : token, 10);
     }
 }
 

@@ -844,6 +844,7 @@ ReturnKomanda
 // IzrazBezPromenljive, and BinarniOperator and the like) are not built: every
 // parent adopts an expression at once, where each of them would dissolve.
 // Only an Izraz around a variable stays, and a parenthesis keeps its location.
+// Nor is a Skalar built around a scalar: none of them unwraps any further.
 Izraz
     : IzrazBezPromenljive { $$ = $1; }
     | Promenljiva { $$ = new php::Izraz($1); }
@@ -1275,11 +1276,11 @@ MutavaNaredba
     ;
 
 Skalar
-    : Konstanta { $$ = new php::Skalar($1); }
-    | KlasnaKonstanta { $$ = new php::Skalar($1); }
-    | ObicanSkalar { $$ = new php::Skalar($1); }
-    | DqString { $$ = new php::Skalar($1); }
-    | HereDoc { $$ = new php::Skalar($1); }
+    : Konstanta { $$ = $1; }
+    | KlasnaKonstanta { $$ = $1; }
+    | ObicanSkalar { $$ = $1; }
+    | DqString { $$ = $1; }
+    | HereDoc { $$ = $1; }
     ;
 
 DqString
