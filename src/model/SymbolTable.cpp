@@ -15,8 +15,8 @@ std::string toLower(const std::string& s) {
 ConstantKey::ConstantKey(const std::string& n, bool exact)
     : name(exact ? n : toLower(n)), exactCase(exact) {}
 
-template <typename T>
-static AccessInfo<T>* entryIn(std::map<std::string, AccessInfo<T>>& map, const std::string& key) {
+template <typename T, typename Key>
+static AccessInfo<T>* entryIn(std::map<std::string, AccessInfo<T>, NameOrder>& map, const Key& key) {
     auto it = map.find(key);
     return it == map.end() ? nullptr : &it->second;
 }
@@ -42,7 +42,7 @@ Funkcija* SymbolTable::findFunction(const std::string& name) {
 }
 
 AccessInfo<Funkcija>* SymbolTable::functionEntry(const std::string& name) {
-    return entryIn(functions, toLower(name));
+    return entryIn(functions, FoldedName{name});
 }
 
 void SymbolTable::addFunction(const std::string& name, Funkcija* function) {
@@ -56,7 +56,7 @@ Klasa* SymbolTable::findClass(const std::string& name) {
 }
 
 AccessInfo<Klasa>* SymbolTable::classEntry(const std::string& name) {
-    return entryIn(classes, toLower(name));
+    return entryIn(classes, FoldedName{name});
 }
 
 void SymbolTable::addClass(const std::string& name, Klasa* klasa) {

@@ -23,14 +23,43 @@ struct ConstantKey {
 // Lower-cases ASCII letters, as all case-insensitive names are compared.
 std::string toLower(const std::string& s);
 
+// A name to be looked up as toLower would make it, without the copy.
+struct FoldedName {
+    const std::string& text;
+};
+
+// The order of the name maps: std::string's (bytes unsigned, then length),
+// written out, since names are short and differ early and the call to
+// memcmp cost more than the comparison; and transparent, so that a folded
+// name compares as its lower-cased copy would.
+struct NameOrder {
+    using is_transparent = void;
+    static unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+    template <bool FoldA, bool FoldB>
+    static bool less(const std::string& a, const std::string& b) {
+        const size_t n = a.size() < b.size() ? a.size() : b.size();
+        for (size_t i = 0; i < n; ++i) {
+            auto x = static_cast<unsigned char>(a[i]);
+            auto y = static_cast<unsigned char>(b[i]);
+            if (FoldA) x = fold(x);
+            if (FoldB) y = fold(y);
+            if (x != y) return x < y;
+        }
+        return a.size() < b.size();
+    }
+    bool operator()(const std::string& a, const std::string& b) const { return less<false, false>(a, b); }
+    bool operator()(const std::string& a, const FoldedName& b) const { return less<false, true>(a, b.text); }
+    bool operator()(const FoldedName& a, const std::string& b) const { return less<true, false>(a.text, b); }
+};
+
 // Stores and finds names; never consults another table. Duplicate insertions
 // throw the existing entry (a Value* for constants) and leave the table as is.
 class SymbolTable {
 public:
-    std::map<std::string, AccessInfo<Value>> variables;  // exact names
-    std::map<std::string, AccessInfo<Funkcija>> functions;  // lower-cased
+    std::map<std::string, AccessInfo<Value>, NameOrder> variables;  // exact names
+    std::map<std::string, AccessInfo<Funkcija>, NameOrder> functions;  // lower-cased
     std::map<ConstantKey, Value*> constants;
-    std::map<std::string, AccessInfo<Klasa>> classes;  // lower-cased
+    std::map<std::string, AccessInfo<Klasa>, NameOrder> classes;  // lower-cased
 
     Value* findVariable(const std::string& name);
     AccessInfo<Value>* variableEntry(const std::string& name);

@@ -3,13 +3,14 @@
 #include "model/Funkcija.h"
 
 #include "nodes/ListaParametaraPoziva.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
 ArgumentiFunkcije::ArgumentiFunkcije(const char*, const Location& loc, ParserBase* l, const char*, const Location&)
     : ParserBase(loc) {
     l = adopt(l);
-    if (dynamic_cast<ListaParametaraPoziva*>(l))
+    if (nodeAs<ListaParametaraPoziva>(l))
         list = l;
     else
         delete l;
@@ -18,12 +19,12 @@ ArgumentiFunkcije::ArgumentiFunkcije(const char*, const Location& loc, ParserBas
 ArgumentiFunkcije::~ArgumentiFunkcije() { delete list; }
 
 std::vector<Value> ArgumentiFunkcije::argumentValues() {
-    auto* l = dynamic_cast<ListaParametaraPoziva*>(list);
+    auto* l = nodeAs<ListaParametaraPoziva>(list);
     return l ? l->argumentValues() : std::vector<Value>();
 }
 
 void ArgumentiFunkcije::passTo(const Funkcija* callee) {
-    auto* l = dynamic_cast<ListaParametaraPoziva*>(list);
+    auto* l = nodeAs<ListaParametaraPoziva>(list);
     if (!l || !callee || !callee->signature) return;
     const auto& parameters = callee->signature->parameters;
     l->byReference.assign(l->items.size(), false);
@@ -31,11 +32,11 @@ void ArgumentiFunkcije::passTo(const Funkcija* callee) {
 }
 
 Value ArgumentiFunkcije::call(ParserBase* arguments, Funkcija* callee, ParserBase* site, bool evaluate) {
-    auto* self = dynamic_cast<ArgumentiFunkcije*>(arguments);
+    auto* self = nodeAs<ArgumentiFunkcije>(arguments);
     std::vector<Value> values;
     if (self && evaluate) {
         values = self->argumentValues();
-    } else if (auto* l = self ? dynamic_cast<ListaParametaraPoziva*>(self->list) : nullptr) {
+    } else if (auto* l = self ? nodeAs<ListaParametaraPoziva>(self->list) : nullptr) {
         for (ParserBase* item : l->items)
             if (item) values.emplace_back();
     }

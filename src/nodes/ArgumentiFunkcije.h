@@ -29,7 +29,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 1; }
+    static constexpr int Kind = 1;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

@@ -1,12 +1,13 @@
 #include "nodes/AtributObjekta.h"
 
 #include "nodes/NeobjektnaPromenljiva.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
 AtributObjekta::AtributObjekta(ParserBase* name) : ParserBase(name) {
     name = adopt(name);
-    if (dynamic_cast<NeobjektnaPromenljiva*>(name))
+    if (nodeAs<NeobjektnaPromenljiva>(name))
         dynamicName = name;
     else
         plainName = name;

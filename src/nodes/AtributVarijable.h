@@ -15,7 +15,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 6; }
+    static constexpr int Kind = 6;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     bool isCallLike() override;

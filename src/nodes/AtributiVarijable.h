@@ -19,7 +19,8 @@ public:
     Value evaluate() override;
     // An empty chain dissolves into nothing.
     ParserBase* unwrap() override;
-    int kind() const override { return 4; }
+    static constexpr int Kind = 4;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 

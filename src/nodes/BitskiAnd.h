@@ -8,7 +8,8 @@ class BitskiAnd : public BinaryNode {
 public:
     BitskiAnd(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 9; }
+    static constexpr int Kind = 9;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

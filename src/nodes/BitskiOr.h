@@ -8,7 +8,8 @@ class BitskiOr : public BinaryNode {
 public:
     BitskiOr(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 11; }
+    static constexpr int Kind = 11;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

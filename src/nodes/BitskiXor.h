@@ -8,7 +8,8 @@ class BitskiXor : public BinaryNode {
 public:
     BitskiXor(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 12; }
+    static constexpr int Kind = 12;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

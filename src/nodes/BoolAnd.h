@@ -8,7 +8,8 @@ class BoolAnd : public BinaryNode {
 public:
     BoolAnd(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 14; }
+    static constexpr int Kind = 14;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

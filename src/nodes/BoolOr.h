@@ -8,7 +8,8 @@ class BoolOr : public BinaryNode {
 public:
     BoolOr(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 16; }
+    static constexpr int Kind = 16;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

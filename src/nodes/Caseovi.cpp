@@ -4,6 +4,7 @@
 
 #include "diagnostics/DvostrukiDefault.h"
 #include "diagnostics/Greska.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -11,7 +12,7 @@ namespace php {
 // O(n) without nesting.
 Caseovi::Caseovi(ParserBase* list, ParserBase* item) {
     ParserBase* prev = adopt(list);
-    if (auto* same = dynamic_cast<Caseovi*>(prev)) {
+    if (auto* same = nodeAs<Caseovi>(prev)) {
         items = std::move(same->items);
         same->items.clear();
         defaultCount = same->defaultCount;
@@ -27,7 +28,7 @@ Caseovi::Caseovi(ParserBase* list, ParserBase* item) {
 // the location of its first item.
 void Caseovi::append(ParserBase* item) {
     if (!item) return;
-    if (dynamic_cast<DefaultCase*>(item)) ++defaultCount;
+    if (nodeAs<DefaultCase>(item)) ++defaultCount;
     if (items.empty()) location = item->location;
     items.push_back(item);
 }
@@ -61,7 +62,7 @@ void Caseovi::check() {
     for (ParserBase* item : items) {
         if (!item) continue;
         item->check();
-        if (dynamic_cast<DefaultCase*>(item)) {
+        if (nodeAs<DefaultCase>(item)) {
             if (firstDefault)
                 semanticList().push_back(new greske::DvostrukiDefault(
                     firstDefault->location.firstLine, firstDefault->fileName, item->fileName,

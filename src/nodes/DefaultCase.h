@@ -15,7 +15,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 29; }
+    static constexpr int Kind = 29;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

@@ -7,6 +7,7 @@
 #include "nodes/Deklarator.h"
 #include "nodes/Konstanta.h"
 #include "nodes/ListaDefKonstanti.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -24,11 +25,11 @@ void DefinicijaKonstantiUKlasi::check() { checkAndAbsorb(constants); }
 Value DefinicijaKonstantiUKlasi::evaluate() { return Value(); }
 
 void DefinicijaKonstantiUKlasi::declareInto(Klasa* klasa) {
-    auto* list = dynamic_cast<ListaDefKonstanti*>(constants);
+    auto* list = nodeAs<ListaDefKonstanti>(constants);
     if (!klasa || !list) return;
     for (ParserBase* item : list->items) {
-        auto* definition = dynamic_cast<DefKonstante*>(item);
-        auto* declarator = definition ? dynamic_cast<Deklarator*>(definition->declarator) : nullptr;
+        auto* definition = nodeAs<DefKonstante>(item);
+        auto* declarator = definition ? nodeAs<Deklarator>(definition->declarator) : nullptr;
         if (!declarator || !declarator->name || !declarator->value) continue;
         const std::string name = Konstanta::nameOf(declarator->name);
         if (name.empty()) continue;

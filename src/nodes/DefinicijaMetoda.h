@@ -27,7 +27,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 32; }
+    static constexpr int Kind = 32;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 

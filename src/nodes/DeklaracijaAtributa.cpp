@@ -8,6 +8,7 @@
 #include "nodes/ListaDeklaracijaAtributaKlase.h"
 #include "nodes/PristupAtributu.h"
 #include "nodes/Varijabla.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -53,10 +54,10 @@ void DeklaracijaAtributa::registerProperties() {
     ParserBase* declaration = enclosingTypeDeclaration();
     if (!declaration || declaration->kind() != 41) return;
     Klasa* klasa = declaration->declaredClass();
-    auto* list = dynamic_cast<ListaDeklaracijaAtributaKlase*>(declarations);
+    auto* list = nodeAs<ListaDeklaracijaAtributaKlase>(declarations);
     if (!klasa || !list) return;
     uint8_t flags = 0;
-    if (auto* a = dynamic_cast<PristupAtributu*>(access)) {
+    if (auto* a = nodeAs<PristupAtributu>(access)) {
         if (a->isPrivate)
             flags = AccessInfo<Value>::Private;
         else if (a->isProtected)
@@ -64,8 +65,8 @@ void DeklaracijaAtributa::registerProperties() {
     }
     if (staticMarker) flags |= AccessInfo<Value>::Static;
     for (ParserBase* item : list->items) {
-        auto* property = dynamic_cast<DeklaracijaAtributaKlase*>(item);
-        auto* variable = property ? dynamic_cast<Varijabla*>(property->variable) : nullptr;
+        auto* property = nodeAs<DeklaracijaAtributaKlase>(item);
+        auto* variable = property ? nodeAs<Varijabla>(property->variable) : nullptr;
         if (!variable) continue;
         if (Value* earlier = klasa->members->findVariable(variable->name)) {
             semanticList().push_back(new greske::DvostrukaDefinicija(earlier->line, earlier->fileName, variable->name,

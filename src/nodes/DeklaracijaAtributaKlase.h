@@ -17,7 +17,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 38; }
+    static constexpr int Kind = 38;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

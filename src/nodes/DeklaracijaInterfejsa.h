@@ -24,7 +24,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 40; }
+    static constexpr int Kind = 40;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     SymbolTable* enclosingScope() override;

@@ -14,6 +14,7 @@
 #include "nodes/ListaImplementacija.h"
 #include "nodes/Nasledjivanje.h"
 #include "nodes/OpcDirektivaZaNasledjivanje.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -72,11 +73,11 @@ Klasa* DeklaracijaKlase::declare(ParserBase* declaration, const std::string& nam
 }
 
 void DeklaracijaKlase::attachInterfaces(Klasa* klasa, ParserBase* list, ParserBase* names) {
-    auto* classes = dynamic_cast<ListaKlasa*>(names);
+    auto* classes = nodeAs<ListaKlasa>(names);
     if (!klasa || !classes) return;
     SymbolTable* root = list->rootScope();
     for (ParserBase* item : classes->items) {
-        auto* named = dynamic_cast<FqImeKlase*>(item);
+        auto* named = nodeAs<FqImeKlase>(item);
         if (!named) continue;
         Klasa* found = globalBuiltinScope()->findClass(named->name);
         if (!found && root) found = root->findClass(named->name);
@@ -95,8 +96,8 @@ void DeklaracijaKlase::attachInterfaces(Klasa* klasa, ParserBase* list, ParserBa
 
 void DeklaracijaKlase::declareConstants(Klasa* klasa, const std::vector<ParserBase*>& items) {
     for (ParserBase* item : items) {
-        if (auto* wrapper = dynamic_cast<DefinicijaUKlasi*>(item)) item = wrapper->inner;
-        if (auto* constants = dynamic_cast<DefinicijaKonstantiUKlasi*>(item)) constants->declareInto(klasa);
+        if (auto* wrapper = nodeAs<DefinicijaUKlasi>(item)) item = wrapper->inner;
+        if (auto* constants = nodeAs<DefinicijaKonstantiUKlasi>(item)) constants->declareInto(klasa);
     }
 }
 
@@ -114,13 +115,13 @@ void DeklaracijaKlase::link() {
     linkChild(implements);
     linkChild(extends);
     klasa = declare(this, name);
-    if (auto* m = dynamic_cast<OpcDirektivaZaNasledjivanje*>(modifier)) {
+    if (auto* m = nodeAs<OpcDirektivaZaNasledjivanje>(modifier)) {
         klasa->isAbstract = m->isAbstract();
         klasa->isFinal = m->isFinal();
     }
     Klasa* base = nullptr;
-    auto* clause = dynamic_cast<Nasledjivanje*>(extends);
-    auto* parentName = clause ? dynamic_cast<FqImeKlase*>(clause->parentClass) : nullptr;
+    auto* clause = nodeAs<Nasledjivanje>(extends);
+    auto* parentName = clause ? nodeAs<FqImeKlase>(clause->parentClass) : nullptr;
     SymbolTable* table = declarationTable(this);
     if (parentName && !parentName->name.empty() && table) {
         base = globalBuiltinScope()->findClass(parentName->name);
@@ -131,8 +132,8 @@ void DeklaracijaKlase::link() {
             table->addClass(parentName->name, base);
         }
     }
-    if (auto* list = dynamic_cast<ListaImplementacija*>(implements)) attachInterfaces(klasa, list, list->classes);
-    if (auto* items = dynamic_cast<DefinicijeUKlasi*>(body)) declareConstants(klasa, items->items);
+    if (auto* list = nodeAs<ListaImplementacija>(implements)) attachInterfaces(klasa, list, list->classes);
+    if (auto* items = nodeAs<DefinicijeUKlasi>(body)) declareConstants(klasa, items->items);
     klasa->parent = base;
     if (base) klasa->members->addClass("parent", base);
     klasa->members->addClass("self", klasa);

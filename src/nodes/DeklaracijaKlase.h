@@ -27,7 +27,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 41; }
+    static constexpr int Kind = 41;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     // A class body sees no definitions of the code around it.

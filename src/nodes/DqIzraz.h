@@ -16,7 +16,8 @@ public:
     void check() override;
     Value evaluate() override;
     Value staticValue() override;
-    int kind() const override { return 52; }
+    static constexpr int Kind = 52;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

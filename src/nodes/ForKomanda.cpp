@@ -2,6 +2,7 @@
 
 #include "nodes/FlowRules.h"
 #include "nodes/ForDefinitor.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -47,7 +48,7 @@ Value ForKomanda::evaluate() { return Value(); }
 void ForKomanda::computeFlow() {
     FlowState* start = new FlowState();
     flow = start;
-    auto* def = dynamic_cast<ForDefinitor*>(header);
+    auto* def = nodeAs<ForDefinitor>(header);
     if (!def) return;
     if (def->init && def->init->flowState()) start->absorb(def->init->flowState());
     FlowState* cond = flowrules::flowOrEmpty(def->condition);

@@ -22,7 +22,8 @@ public:
     // absorbed again, so the loop variables do not survive the loop.
     void forgetLoopVariables();
     Value evaluate() override;
-    int kind() const override { return 61; }
+    static constexpr int Kind = 61;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

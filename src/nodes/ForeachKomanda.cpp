@@ -2,6 +2,7 @@
 
 #include "nodes/FlowRules.h"
 #include "nodes/ForeachDefinitor.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -33,7 +34,7 @@ void ForeachKomanda::check() {
         foldUses(body);
     }
     if (!header) return;
-    if (auto* definitor = dynamic_cast<ForeachDefinitor*>(header)) definitor->forgetLoopVariables();
+    if (auto* definitor = nodeAs<ForeachDefinitor>(header)) definitor->forgetLoopVariables();
     absorbChild(header, true, true, true);
 }
 

@@ -15,6 +15,7 @@
 #include "nodes/ListaDeklaracijaParametara.h"
 #include "nodes/TipParametra.h"
 #include "nodes/Varijabla.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -79,11 +80,11 @@ void GlavaFunkcije::registerFunction() {
     table->addFunction(name, function);
     if (!typeDeclaration) return;
     AccessInfo<Funkcija>* entry = table->functionEntry(name);
-    if (auto* m = dynamic_cast<DefinicijaMetoda*>(parent)) {
+    if (auto* m = nodeAs<DefinicijaMetoda>(parent)) {
         setAccess(function, entry, m->access);
         function->isStatic = m->isStatic;
         function->implementation = m->implementation;
-    } else if (auto* d = dynamic_cast<DeklaracijaMetoda*>(parent)) {
+    } else if (auto* d = nodeAs<DeklaracijaMetoda>(parent)) {
         setAccess(function, entry, d->access);
         function->isStatic = d->isStatic;
     }
@@ -117,7 +118,7 @@ Type* GlavaFunkcije::hintFor(const std::string& hint) {
 void GlavaFunkcije::buildSignature() {
     auto* signature = new FunctionSignature();
     function->signature = signature;
-    auto* list = dynamic_cast<ListaDeklaracijaParametara*>(parameters);
+    auto* list = nodeAs<ListaDeklaracijaParametara>(parameters);
     if (!parameters) {
         // Built-ins declared without parameters accept anything.
         signature->checkArguments = !runState()->definitionsMode;
@@ -130,12 +131,12 @@ void GlavaFunkcije::buildSignature() {
         items.push_back(parameters);
     for (ParserBase* item : items) {
         ParameterInfo info;
-        auto* p = dynamic_cast<DeklaracijaParametra*>(item);
+        auto* p = nodeAs<DeklaracijaParametra>(item);
         if (p) {
-            if (auto* v = dynamic_cast<Varijabla*>(p->variable)) info.name = v->name;
-            if (auto* t = dynamic_cast<TipParametra*>(p->typeHint)) info.hint = hintFor(t->name);
+            if (auto* v = nodeAs<Varijabla>(p->variable)) info.name = v->name;
+            if (auto* t = nodeAs<TipParametra>(p->typeHint)) info.hint = hintFor(t->name);
             info.byReference = p->byReference;
-            if (auto* c = dynamic_cast<Konstanta*>(p->defaultValue)) {
+            if (auto* c = nodeAs<Konstanta>(p->defaultValue)) {
                 // A named constant is not looked up: any value will do.
                 info.defaultValue = Value(fileName, location.firstLine);
                 info.defaultValue.setInteger(0);

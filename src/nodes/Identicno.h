@@ -8,7 +8,8 @@ class Identicno : public BinaryNode {
 public:
     Identicno(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 70; }
+    static constexpr int Kind = 70;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

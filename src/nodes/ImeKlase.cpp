@@ -2,12 +2,13 @@
 
 #include "nodes/FqImeKlase.h"
 #include "nodes/Identifikator.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
 ImeKlase::ImeKlase(ParserBase* child) : ParserBase(child) {
     child = adopt(child);
-    if (dynamic_cast<Identifikator*>(child))
+    if (nodeAs<Identifikator>(child))
         name = Identifikator::consume(child);
     else
         dynamicName = child;

@@ -5,6 +5,7 @@
 #include "model/SymbolTable.h"
 #include "nodes/ImePromenljive.h"
 #include "tree/FlowState.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -16,7 +17,7 @@ IndeksniPristup::IndeksniPristup(ParserBase* previous, const char*, const Locati
                                  const char*, const Location&)
     : ParserBase(openLocation) {
     previous = adopt(previous);
-    if (auto* prev = dynamic_cast<IndeksniPristup*>(previous)) {
+    if (auto* prev = nodeAs<IndeksniPristup>(previous)) {
         location = prev->location;
         variable = prev->variable;
         items = std::move(prev->items);
@@ -70,7 +71,7 @@ Value* IndeksniPristup::storedVariable(ParserBase* at, const std::string& name) 
 // unknown. Elements are read from a copy, so evaluating never changes the
 // stored variable; only a known array with a known key yields an element.
 Value IndeksniPristup::evaluate() {
-    auto* name = dynamic_cast<ImePromenljive*>(variable);
+    auto* name = nodeAs<ImePromenljive>(variable);
     if (!name || name->name.empty()) return Value();
     Value* stored = storedVariable(this, name->name);
     if (!stored) return Value();

@@ -1,12 +1,13 @@
 #include "nodes/IzrazIliReferenca.h"
 
 #include "nodes/Referenca.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
 IzrazIliReferenca::IzrazIliReferenca(ParserBase* x) : ParserBase(x) {
     ParserBase* node = adopt(x);
-    if (dynamic_cast<Referenca*>(node))
+    if (nodeAs<Referenca>(node))
         reference = node;
     else
         expression = node;

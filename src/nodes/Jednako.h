@@ -8,7 +8,8 @@ class Jednako : public BinaryNode {
 public:
     Jednako(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 89; }
+    static constexpr int Kind = 89;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

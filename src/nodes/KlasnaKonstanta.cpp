@@ -6,6 +6,7 @@
 #include "model/SymbolTable.h"
 #include "nodes/FqImeKlase.h"
 #include "nodes/Konstanta.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -23,7 +24,7 @@ void KlasnaKonstanta::link() {
 }
 
 static std::string classNameOf(const ParserBase* node) {
-    auto* named = dynamic_cast<const FqImeKlase*>(node);
+    auto* named = nodeAs<FqImeKlase>(node);
     return named ? named->name : std::string();
 }
 

@@ -8,7 +8,8 @@ class Konkatenacija : public BinaryNode {
 public:
     Konkatenacija(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 92; }
+    static constexpr int Kind = 92;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

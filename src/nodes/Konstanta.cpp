@@ -9,6 +9,7 @@
 #include "nodes/Identifikator.h"
 #include "nodes/KlasnaKonstanta.h"
 #include "nodes/StatickiSkalar.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -21,11 +22,11 @@ void Konstanta::link() {}
 // not looked up.
 static bool partOfAnotherConstruct(const ParserBase* node) {
     const ParserBase* up = node->parent;
-    if (dynamic_cast<const KlasnaKonstanta*>(up) || dynamic_cast<const Deklarator*>(up)) return true;
+    if (nodeAs<KlasnaKonstanta>(up) || nodeAs<Deklarator>(up)) return true;
     // "${name}" in a string names the variable $name.
-    if (dynamic_cast<const DqIzraz*>(up)) return true;
-    while (dynamic_cast<const StatickiSkalar*>(up)) up = up->parent;
-    return dynamic_cast<const DeklaracijaParametra*>(up) != nullptr;
+    if (nodeAs<DqIzraz>(up)) return true;
+    while (nodeAs<StatickiSkalar>(up)) up = up->parent;
+    return nodeAs<DeklaracijaParametra>(up) != nullptr;
 }
 
 // An undefined name is reported once per file: a placeholder (its line
@@ -45,8 +46,8 @@ void Konstanta::check() {
 }
 
 std::string Konstanta::nameOf(const ParserBase* node) {
-    if (auto* k = dynamic_cast<const Konstanta*>(node)) return k->name;
-    if (auto* i = dynamic_cast<const Identifikator*>(node)) return i->text;
+    if (auto* k = nodeAs<Konstanta>(node)) return k->name;
+    if (auto* i = nodeAs<Identifikator>(node)) return i->text;
     return std::string();
 }
 

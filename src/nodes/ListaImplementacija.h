@@ -17,7 +17,8 @@ public:
     void check() override;
     Value evaluate() override;
     ParserBase* unwrap() override;
-    int kind() const override { return 106; }
+    static constexpr int Kind = 106;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

@@ -4,6 +4,7 @@
 #include "diagnostics/NedostizanKod.h"
 #include "nodes/Naredba.h"
 #include "tree/FlowState.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -50,7 +51,7 @@ void ListaNaredbi::check() {
         // Appended (autoloaded) statements are never unreachable through what
         // precedes them in the file.
         if (s->isTerminator() && i + 1 < items.size() && i + 1 < firstAppended &&
-            !dynamic_cast<Naredba*>(s)) {
+            !nodeAs<Naredba>(s)) {
             ParserBase* next = items[i + 1];
             if (next)
                 semanticList().push_back(

@@ -4,6 +4,7 @@
 #include "nodes/IndeksniPristup.h"
 #include "nodes/NeobjektnaPromenljiva.h"
 #include "nodes/Referenca.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -46,16 +47,16 @@ namespace {
 
 // "$m" (also written "&$m"), not "$m[0]", "$$m", "${expr}" or "$o->p".
 bool isPlainVariable(ParserBase* n) {
-    if (auto* r = dynamic_cast<Referenca*>(n)) n = r->operand;
-    if (auto* v = dynamic_cast<NeobjektnaPromenljiva*>(n)) {
+    if (auto* r = nodeAs<Referenca>(n)) n = r->operand;
+    if (auto* v = nodeAs<NeobjektnaPromenljiva>(n)) {
         if (v->dollarCount != 1) return false;
         n = v->inner;
     }
-    if (auto* a = dynamic_cast<IndeksniPristup*>(n)) {
+    if (auto* a = nodeAs<IndeksniPristup>(n)) {
         if (!a->items.empty()) return false;
         n = a->variable;
     }
-    auto* name = dynamic_cast<ImePromenljive*>(n);
+    auto* name = nodeAs<ImePromenljive>(n);
     return name && !name->inner;
 }
 

@@ -22,7 +22,8 @@ public:
     // Positions whose parameter the callee takes by reference: a plain
     // variable passed there is assigned by the call, not read.
     std::vector<bool> byReference;
-    int kind() const override { return 111; }
+    static constexpr int Kind = 111;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 

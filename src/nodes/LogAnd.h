@@ -8,7 +8,8 @@ class LogAnd : public BinaryNode {
 public:
     LogAnd(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 113; }
+    static constexpr int Kind = 113;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

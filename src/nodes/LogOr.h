@@ -8,7 +8,8 @@ class LogOr : public BinaryNode {
 public:
     LogOr(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 117; }
+    static constexpr int Kind = 117;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -8,7 +8,8 @@ class LogXor : public BinaryNode {
 public:
     LogXor(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 118; }
+    static constexpr int Kind = 118;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -8,7 +8,8 @@ class Manje : public BinaryNode {
 public:
     Manje(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 119; }
+    static constexpr int Kind = 119;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

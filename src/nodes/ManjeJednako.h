@@ -8,7 +8,8 @@ class ManjeJednako : public BinaryNode {
 public:
     ManjeJednako(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 120; }
+    static constexpr int Kind = 120;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

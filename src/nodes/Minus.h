@@ -8,7 +8,8 @@ class Minus : public BinaryNode {
 public:
     Minus(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 121; }
+    static constexpr int Kind = 121;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -8,7 +8,8 @@ class Modul : public BinaryNode {
 public:
     Modul(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 122; }
+    static constexpr int Kind = 122;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

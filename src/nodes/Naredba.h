@@ -20,7 +20,8 @@ public:
     void check() override;
     Value evaluate() override;
     ParserBase* unwrap() override;
-    int kind() const override { return 124; }
+    static constexpr int Kind = 124;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     bool isTerminator() override { return terminates != 0; }

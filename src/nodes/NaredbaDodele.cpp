@@ -4,6 +4,7 @@
 #include "nodes/IndeksniPristup.h"
 #include "nodes/NeobjektnaPromenljiva.h"
 #include "nodes/Referenca.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -12,13 +13,13 @@ NaredbaDodele::NaredbaDodele(ParserBase* l, const char* op, const Location& opLo
     : ParserBase(opLocation) {
     ParserBase* left = adopt(l);
     ParserBase* right = adopt(r);
-    if (dynamic_cast<DefinicijaListe*>(left)) {
+    if (nodeAs<DefinicijaListe>(left)) {
         listTarget = left;
         value = right;
         return;
     }
     target = left;
-    if (dynamic_cast<Referenca*>(right)) {
+    if (nodeAs<Referenca>(right)) {
         reference = right;
         return;
     }
@@ -58,16 +59,16 @@ void NaredbaDodele::link() {
 
 // `$a[...] = ...` with one dollar sign: the variable becomes an array.
 static bool isIndexedPlainVariable(ParserBase* target) {
-    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(target);
+    auto* variable = nodeAs<NeobjektnaPromenljiva>(target);
     if (!variable || variable->dollarCount != 1) return false;
-    auto* indexed = dynamic_cast<IndeksniPristup*>(variable->inner);
+    auto* indexed = nodeAs<IndeksniPristup>(variable->inner);
     return indexed && !indexed->items.empty();
 }
 
 // `$$name = v` assigns the variable that $name names: $name itself is read,
 // neither defined nor given v's type.
 static bool isVariableVariable(ParserBase* target) {
-    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(target);
+    auto* variable = nodeAs<NeobjektnaPromenljiva>(target);
     return variable && variable->dollarCount > 1;
 }
 

@@ -8,7 +8,8 @@ class Neidenticno : public BinaryNode {
 public:
     Neidenticno(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 130; }
+    static constexpr int Kind = 130;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

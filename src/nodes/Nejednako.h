@@ -8,7 +8,8 @@ class Nejednako : public BinaryNode {
 public:
     Nejednako(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 131; }
+    static constexpr int Kind = 131;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

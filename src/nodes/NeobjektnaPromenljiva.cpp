@@ -7,13 +7,14 @@
 #include "nodes/IndeksniPristup.h"
 #include "nodes/ListaDolara.h"
 #include "nodes/Varijabla.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
 NeobjektnaPromenljiva::NeobjektnaPromenljiva(ParserBase* dollars, ParserBase* indexed)
     : ParserBase(dollars ? dollars : indexed) {
     dollars = adopt(dollars);
-    if (auto* list = dynamic_cast<ListaDolara*>(dollars)) dollarCount = list->count;
+    if (auto* list = nodeAs<ListaDolara>(dollars)) dollarCount = list->count;
     delete dollars;
     inner = adopt(indexed);
 }
@@ -57,9 +58,9 @@ Value NeobjektnaPromenljiva::evaluate() {
 
 // Only a plain "$name" has a static value.
 Value NeobjektnaPromenljiva::staticValue() {
-    auto* indexed = dynamic_cast<IndeksniPristup*>(inner);
+    auto* indexed = nodeAs<IndeksniPristup>(inner);
     if (dollarCount != 1 || !indexed || !indexed->items.empty()) return Value();
-    auto* name = dynamic_cast<ImePromenljive*>(indexed->variable);
+    auto* name = nodeAs<ImePromenljive>(indexed->variable);
     if (!name || name->name.empty()) return Value();
     return Varijabla::staticValueOf(this, name->name);
 }

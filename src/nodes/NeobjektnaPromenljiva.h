@@ -19,7 +19,8 @@ public:
     void check() override;
     Value evaluate() override;
     Value staticValue() override;
-    int kind() const override { return 132; }
+    static constexpr int Kind = 132;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "nodes/DefinicijaMetoda.h"
 #include "nodes/DeklaracijaFunkcije.h"
 #include "nodes/DeklaracijaInterfejsa.h"
 #include "nodes/DeklaracijaKlase.h"
 #include "nodes/GlavaFunkcije.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -21,11 +23,13 @@ static int64_t readInteger(const char* digits, int base) {
     return v;
 }
 
+// Read in place from the token: string literals run to kilobytes in some
+// files, and copying each a few times cost more than the rest of the node.
 ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(loc) {
-    const std::string text = token ? token : "";
+    const std::string_view text = token ? token : "";
     if (!text.empty() && (text[0] == '"' || text[0] == '\'')) {
         // Escape sequences are not interpreted.
-        setString(text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string());
+        setString(text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string());
     } else if (!text.empty() && text[0] == '_') {
         // Magic names are told apart by their third letter, and __FUNCTION__
         // from __FILE__ by the fourth.
@@ -37,14 +41,14 @@ ObicanSkalar::ObicanSkalar(const char* token, const Location& loc) : ParserBase(
             magic = third == 'F' && fourth == 'U' ? 'U' : third;
             setString(std::string());
         }
-    } else if (text.find('.') != std::string::npos) {
-        setFloat(std::strtod(text.c_str(), nullptr));
+    } else if (text.find('.') != std::string_view::npos) {
+        setFloat(std::strtod(token, nullptr));
     } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        integer_ = readInteger(text.c_str() + 2, 16);
+        integer_ = readInteger(token + 2, 16);
     } else if (!text.empty() && text[0] == '0') {
-        integer_ = readInteger(text.c_str(), 8);
+        integer_ = readInteger(token, 8);
     } else {
-        integer_ = readInteger(text.c_str(), 10);
+        integer_ = readInteger(text.empty() ? "" : token, 10);
     }
 }
 
@@ -90,8 +94,8 @@ Value ObicanSkalar::build() const {
 
 static std::string enclosingTypeName(ParserBase* n) {
     for (; n; n = n->parent) {
-        if (auto* k = dynamic_cast<DeklaracijaKlase*>(n)) return k->name;
-        if (auto* i = dynamic_cast<DeklaracijaInterfejsa*>(n)) return i->name;
+        if (auto* k = nodeAs<DeklaracijaKlase>(n)) return k->name;
+        if (auto* i = nodeAs<DeklaracijaInterfejsa>(n)) return i->name;
     }
     return std::string();
 }
@@ -100,7 +104,7 @@ template <class Declaration>
 static std::string enclosingHeaderName(ParserBase* n) {
     for (; n; n = n->parent) {
         if (auto* d = dynamic_cast<Declaration*>(n)) {
-            auto* header = dynamic_cast<GlavaFunkcije*>(d->header);
+            auto* header = nodeAs<GlavaFunkcije>(d->header);
             return header ? header->name : std::string();
         }
     }

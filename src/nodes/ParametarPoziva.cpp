@@ -1,11 +1,12 @@
 #include "nodes/ParametarPoziva.h"
 
 #include "nodes/Referenca.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
 ParametarPoziva::ParametarPoziva(ParserBase* x) : ParserBase(x), inner(adopt(x)) {
-    if (auto* reference = dynamic_cast<Referenca*>(inner)) {
+    if (auto* reference = nodeAs<Referenca>(inner)) {
         inner = reference->operand;
         reference->operand = nullptr;
         delete reference;

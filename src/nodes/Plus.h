@@ -8,7 +8,8 @@ class Plus : public BinaryNode {
 public:
     Plus(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 149; }
+    static constexpr int Kind = 149;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

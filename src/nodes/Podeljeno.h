@@ -8,7 +8,8 @@ class Podeljeno : public BinaryNode {
 public:
     Podeljeno(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 150; }
+    static constexpr int Kind = 150;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -6,6 +6,7 @@
 #include "diagnostics/Greska.h"
 #include "diagnostics/NedeklarisanaFunkcija.h"
 #include "nodes/ArgumentiFunkcije.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -35,7 +36,7 @@ void PozivKlasicneFunkcije::check() {
     if (!f && rootTable) f = rootTable->findFunction(name);
     if (f) {
         ArgumentiFunkcije::call(arguments, f, this);
-        if (auto* args = dynamic_cast<ArgumentiFunkcije*>(arguments)) args->passTo(f);
+        if (auto* args = nodeAs<ArgumentiFunkcije>(arguments)) args->passTo(f);
     } else {
         semanticList().push_back(new greske::NedeklarisanaFunkcija(name, fileName, location.firstLine));
     }

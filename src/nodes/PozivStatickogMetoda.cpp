@@ -12,6 +12,7 @@
 #include "nodes/ImeKlase.h"
 
 #include "nodes/Identifikator.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -32,8 +33,8 @@ void PozivStatickogMetoda::link() {
 namespace {
 
 std::string classNameOf(ParserBase* classRef) {
-    if (auto* q = dynamic_cast<FqImeKlase*>(classRef)) return q->name;
-    if (auto* q = dynamic_cast<ImeKlase*>(classRef)) return q->name;
+    if (auto* q = nodeAs<FqImeKlase>(classRef)) return q->name;
+    if (auto* q = nodeAs<ImeKlase>(classRef)) return q->name;
     return std::string();
 }
 
@@ -62,7 +63,7 @@ void PozivStatickogMetoda::check() {
         if (k && !k->defined) k = nullptr;
         if (k) m = k->members->findFunction(methodName);
     }
-    auto* args = dynamic_cast<ArgumentiFunkcije*>(arguments);
+    auto* args = nodeAs<ArgumentiFunkcije>(arguments);
     if (m && args) args->passTo(m);
     checkAndAbsorb(arguments);
     if (!k) return;

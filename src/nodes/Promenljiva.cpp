@@ -19,6 +19,7 @@
 #include "nodes/PozivKlasicneFunkcije.h"
 #include "nodes/PozivPointera.h"
 #include "nodes/PozivStatickogMetoda.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -71,7 +72,7 @@ void Promenljiva::check() {
         variableBase->check();
         // Only a plain `$o` is the object: with an index (`$a[$k]->m()`) the
         // object is an element, with more dollars (`$$v->m()`) another variable.
-        auto* plain = dynamic_cast<NeobjektnaPromenljiva*>(variableBase);
+        auto* plain = nodeAs<NeobjektnaPromenljiva>(variableBase);
         if (variableBase->pendingUses() && variableBase->pendingUses()->size() == 1 &&
             (!plain || plain->dollarCount == 1)) {
             objectRead = *variableBase->pendingUses()->begin();
@@ -88,8 +89,8 @@ void Promenljiva::check() {
 
 // The name of a plain member step ("->name", "->name[...]").
 static std::string memberNameOf(ParserBase* plainName) {
-    if (auto* indexed = dynamic_cast<IndeksniPristup*>(plainName)) plainName = indexed->variable;
-    auto* name = dynamic_cast<ImePromenljive*>(plainName);
+    if (auto* indexed = nodeAs<IndeksniPristup>(plainName)) plainName = indexed->variable;
+    auto* name = nodeAs<ImePromenljive>(plainName);
     return name ? name->name.str() : std::string();
 }
 
@@ -98,8 +99,8 @@ static std::string memberNameOf(ParserBase* plainName) {
 // assigned to the object variable on every path that reaches here.
 void Promenljiva::checkFirstMember(const NameRecord* objectRead) {
     if (!variableBase || !chain) return;
-    auto* steps = dynamic_cast<AtributiVarijable*>(chain);
-    auto* first = steps && !steps->items.empty() ? dynamic_cast<AtributVarijable*>(steps->items.front()) : nullptr;
+    auto* steps = nodeAs<AtributiVarijable>(chain);
+    auto* first = steps && !steps->items.empty() ? nodeAs<AtributVarijable>(steps->items.front()) : nullptr;
     if (!first || !first->attribute) {
         semanticList().push_back(new greske::InternaGreska("Promenljiva", 44, fileName, location.firstLine));
         return;
@@ -107,7 +108,7 @@ void Promenljiva::checkFirstMember(const NameRecord* objectRead) {
     if (!objectRead) return;
     NameRecord* definition = lookupDefinition(*objectRead);
     if (!definition || !definition->type) return;
-    auto* attribute = dynamic_cast<AtributObjekta*>(first->attribute);
+    auto* attribute = nodeAs<AtributObjekta>(first->attribute);
     if (!attribute || attribute->dynamicName) return;
     const std::string name = memberNameOf(attribute->plainName);
     Type* type = definition->type;
@@ -138,7 +139,7 @@ void Promenljiva::checkFirstMember(const NameRecord* objectRead) {
             return;
         }
     }
-    auto* arguments = dynamic_cast<ArgumentiFunkcije*>(first->arguments);
+    auto* arguments = nodeAs<ArgumentiFunkcije>(first->arguments);
     std::vector<Value> values = arguments ? arguments->argumentValues() : std::vector<Value>();
     checkedCall(method, values, fileName, location.firstLine);
 }

@@ -8,7 +8,8 @@ class Puta : public BinaryNode {
 public:
     Puta(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 160; }
+    static constexpr int Kind = 160;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

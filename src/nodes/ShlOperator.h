@@ -8,7 +8,8 @@ class ShlOperator : public BinaryNode {
 public:
     ShlOperator(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 169; }
+    static constexpr int Kind = 169;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -8,7 +8,8 @@ class ShrOperator : public BinaryNode {
 public:
     ShrOperator(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 170; }
+    static constexpr int Kind = 170;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

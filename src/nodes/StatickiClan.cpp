@@ -14,6 +14,7 @@
 #include "nodes/ImePromenljive.h"
 #include "nodes/IndeksniPristup.h"
 #include "nodes/NeobjektnaPromenljiva.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -31,18 +32,18 @@ void StatickiClan::link() {
 }
 
 static std::string classNameOf(const ParserBase* node) {
-    auto* named = dynamic_cast<const FqImeKlase*>(node);
+    auto* named = nodeAs<FqImeKlase>(node);
     return named ? named->name : std::string();
 }
 
 // The inner index access of a "$name" or "$$name" member, and its name node.
 static IndeksniPristup* innerAccess(ParserBase* member) {
-    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(member);
-    return variable ? dynamic_cast<IndeksniPristup*>(variable->inner) : nullptr;
+    auto* variable = nodeAs<NeobjektnaPromenljiva>(member);
+    return variable ? nodeAs<IndeksniPristup>(variable->inner) : nullptr;
 }
 
 static std::string nameOf(IndeksniPristup* access) {
-    auto* name = access ? dynamic_cast<ImePromenljive*>(access->variable) : nullptr;
+    auto* name = access ? nodeAs<ImePromenljive>(access->variable) : nullptr;
     return name ? name->name.str() : std::string();
 }
 
@@ -56,7 +57,7 @@ void StatickiClan::check() {
     // The members of a class no declaration took over are unknown.
     Klasa* klasa = FqImeKlase::findFromBuiltins(this, className);
     if (!klasa || !klasa->defined) return;
-    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(member);
+    auto* variable = nodeAs<NeobjektnaPromenljiva>(member);
     const std::string name = nameOf(innerAccess(member));
     if (!variable || variable->dollarCount != 1 || name.empty()) return;
     const int32_t line = location.firstLine;
@@ -100,7 +101,7 @@ Value StatickiClan::evaluate() {
         semanticList().push_back(new greske::NepoznataKlasa(className, fileName, line));
         return Value();
     }
-    auto* variable = dynamic_cast<NeobjektnaPromenljiva*>(member);
+    auto* variable = nodeAs<NeobjektnaPromenljiva>(member);
     IndeksniPristup* access = innerAccess(member);
     if (!variable || !access || !access->variable || !klasa->defined) return Value();
     if (variable->dollarCount == 1) {

@@ -21,7 +21,8 @@ public:
     Value evaluate() override;
     ParserBase* unwrap() override;
     Value staticValue() override;
-    int kind() const override { return 176; }
+    static constexpr int Kind = 176;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

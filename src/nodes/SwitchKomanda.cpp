@@ -2,6 +2,7 @@
 
 #include "nodes/Caseovi.h"
 #include "nodes/FlowRules.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -45,7 +46,7 @@ void SwitchKomanda::computeFlow() {
     std::vector<ParserBase*> items;
     cases->collectChildren(items);
     for (ParserBase* item : items) flowrules::attachAtLeaves(leaves, flowrules::flowOrEmpty(item));
-    auto* list = dynamic_cast<Caseovi*>(cases);
+    auto* list = nodeAs<Caseovi>(cases);
     if (list && list->defaultCount == 0) flowrules::attachOrDiscard(flow, new FlowState());
 }
 

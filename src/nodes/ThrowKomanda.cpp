@@ -3,6 +3,7 @@
 #include "model/UtilFunkcija.h"
 #include "nodes/FlowRules.h"
 #include "nodes/TryKomanda.h"
+#include "tree/NodeCast.h"
 
 namespace php {
 
@@ -35,7 +36,7 @@ void ThrowKomanda::computeFlow() {
         flow = own;
     }
     for (ParserBase* n = parent; n; n = n->parent) {
-        if (dynamic_cast<TryKomanda*>(n)) return;
+        if (nodeAs<TryKomanda>(n)) return;
         if (dynamic_cast<UtilFunkcija*>(n)) break;  // a function or method body
     }
     if (own) own->closed = true;

@@ -17,7 +17,8 @@ public:
     void link() override;
     void check() override;
     Value evaluate() override;
-    int kind() const override { return 185; }
+    static constexpr int Kind = 185;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     bool isBranching() override { return true; }

@@ -19,7 +19,8 @@ public:
     void check() override;
     Value evaluate() override;
     Value staticValue() override;
-    int kind() const override { return 191; }
+    static constexpr int Kind = 191;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
     bool isBranching() override { return true; }

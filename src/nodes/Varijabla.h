@@ -33,7 +33,8 @@ public:
     void check() override;
     Value evaluate() override;
     Value staticValue() override;
-    int kind() const override { return 193; }
+    static constexpr int Kind = 193;
+    int kind() const override { return Kind; }
     void computeFlow() override;
     void collectChildren(std::vector<ParserBase*>& out) override;
 };

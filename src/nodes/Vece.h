@@ -8,7 +8,8 @@ class Vece : public BinaryNode {
 public:
     Vece(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 194; }
+    static constexpr int Kind = 194;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -8,7 +8,8 @@ class VeceJednako : public BinaryNode {
 public:
     VeceJednako(ParserBase* left, const char* op, const Location& opLocation, ParserBase* right);
 
-    int kind() const override { return 195; }
+    static constexpr int Kind = 195;
+    int kind() const override { return Kind; }
 
 protected:
     Value apply(const Value& l, const Value& r) const override;

@@ -51,6 +51,7 @@ struct Modifiers {
 #include "scanner/Scanner.h"
 #include "scanner/Tokens.h"
 #include "tree/Start.h"
+#include "tree/NodeCast.h"
 
 #include "nodes/ArgumentiFunkcije.h"
 #include "nodes/ArrayCast.h"
@@ -305,9 +306,9 @@ const char* const kMissingDollar = "Constant instead of variable (missing $)";
 namespace php {
 
 void Modifiers::add(ParserBase* modifier) {
-    ParserBase** slot = dynamic_cast<PristupAtributu*>(modifier) ? &access
-                        : dynamic_cast<LinkAtributa*>(modifier) ? &staticMarker
-                                                                : &implementation;
+    ParserBase** slot = nodeAs<PristupAtributu>(modifier) ? &access
+                        : nodeAs<LinkAtributa>(modifier)  ? &staticMarker
+                                                          : &implementation;
     if (*slot) {
         delete modifier;
     } else {
@@ -839,31 +840,36 @@ ReturnKomanda
     | T_RETURN Izraz krajNaredbe { $$ = new php::ReturnKomanda($1, @1, $2, $3); release($1); }
     ;
 
+// The grammar-only wrappers of an expression that is not a variable (Izraz,
+// IzrazBezPromenljive, and BinarniOperator and the like) are not built: every
+// parent adopts an expression at once, where each of them would dissolve.
+// Only an Izraz around a variable stays, and a parenthesis keeps its location.
+// Nor is a Skalar built around a scalar: none of them unwraps any further.
 Izraz
-    : IzrazBezPromenljive { $$ = new php::Izraz($1); }
+    : IzrazBezPromenljive { $$ = $1; }
     | Promenljiva { $$ = new php::Izraz($1); }
     ;
 
 IzrazBezPromenljive
-    : NaredbaDodele { $$ = new php::IzrazBezPromenljive($1); }
-    | NaredbaNew { $$ = new php::IzrazBezPromenljive($1); }
-    | NaredbaClone { $$ = new php::IzrazBezPromenljive($1); }
-    | UnarniOperator { $$ = new php::IzrazBezPromenljive($1); }
-    | BinarniOperator { $$ = new php::IzrazBezPromenljive($1); }
-    | LogickiIzraz { $$ = new php::IzrazBezPromenljive($1); }
+    : NaredbaDodele { $$ = $1; }
+    | NaredbaNew { $$ = $1; }
+    | NaredbaClone { $$ = $1; }
+    | UnarniOperator { $$ = $1; }
+    | BinarniOperator { $$ = $1; }
+    | LogickiIzraz { $$ = $1; }
     | T_LPAREN Izraz T_RPAREN {
           $$ = new php::IzrazBezPromenljive($1, @1, $2, $3, @3);
           release($1, $3);
       }
-    | UpitnikOperator { $$ = new php::IzrazBezPromenljive($1); }
-    | NaredbaEval { $$ = new php::IzrazBezPromenljive($1); }
-    | InternaFunkcija { $$ = new php::IzrazBezPromenljive($1); }
-    | CastNaredba { $$ = new php::IzrazBezPromenljive($1); }
-    | ExitNaredba { $$ = new php::IzrazBezPromenljive($1); }
-    | MutavaNaredba { $$ = new php::IzrazBezPromenljive($1); }
-    | Skalar { $$ = new php::IzrazBezPromenljive($1); }
-    | DefinicijaNiza { $$ = new php::IzrazBezPromenljive($1); }
-    | BackqString { $$ = new php::IzrazBezPromenljive($1); }
+    | UpitnikOperator { $$ = $1; }
+    | NaredbaEval { $$ = $1; }
+    | InternaFunkcija { $$ = $1; }
+    | CastNaredba { $$ = $1; }
+    | ExitNaredba { $$ = $1; }
+    | MutavaNaredba { $$ = $1; }
+    | Skalar { $$ = $1; }
+    | DefinicijaNiza { $$ = $1; }
+    | BackqString { $$ = $1; }
     ;
 
 NaredbaDodele
@@ -989,12 +995,12 @@ NaredbaClone
     ;
 
 UnarniOperator
-    : InkrementOperator { $$ = new php::UnarniOperator($1); }
-    | DekrementOperator { $$ = new php::UnarniOperator($1); }
-    | UnarniPlus { $$ = new php::UnarniOperator($1); }
-    | UnarniMinus { $$ = new php::UnarniOperator($1); }
-    | BitskiNot { $$ = new php::UnarniOperator($1); }
-    | LogickiNot { $$ = new php::UnarniOperator($1); }
+    : InkrementOperator { $$ = $1; }
+    | DekrementOperator { $$ = $1; }
+    | UnarniPlus { $$ = $1; }
+    | UnarniMinus { $$ = $1; }
+    | BitskiNot { $$ = $1; }
+    | LogickiNot { $$ = $1; }
     ;
 
 InkrementOperator
@@ -1028,22 +1034,22 @@ LogickiNot
     ;
 
 BinarniOperator
-    : BoolAnd { $$ = new php::BinarniOperator($1); }
-    | BoolOr { $$ = new php::BinarniOperator($1); }
-    | LogAnd { $$ = new php::BinarniOperator($1); }
-    | LogOr { $$ = new php::BinarniOperator($1); }
-    | LogXor { $$ = new php::BinarniOperator($1); }
-    | ShrOperator { $$ = new php::BinarniOperator($1); }
-    | ShlOperator { $$ = new php::BinarniOperator($1); }
-    | BitskiAnd { $$ = new php::BinarniOperator($1); }
-    | BitskiOr { $$ = new php::BinarniOperator($1); }
-    | BitskiXor { $$ = new php::BinarniOperator($1); }
-    | Konkatenacija { $$ = new php::BinarniOperator($1); }
-    | Plus { $$ = new php::BinarniOperator($1); }
-    | Minus { $$ = new php::BinarniOperator($1); }
-    | Puta { $$ = new php::BinarniOperator($1); }
-    | Podeljeno { $$ = new php::BinarniOperator($1); }
-    | Modul { $$ = new php::BinarniOperator($1); }
+    : BoolAnd { $$ = $1; }
+    | BoolOr { $$ = $1; }
+    | LogAnd { $$ = $1; }
+    | LogOr { $$ = $1; }
+    | LogXor { $$ = $1; }
+    | ShrOperator { $$ = $1; }
+    | ShlOperator { $$ = $1; }
+    | BitskiAnd { $$ = $1; }
+    | BitskiOr { $$ = $1; }
+    | BitskiXor { $$ = $1; }
+    | Konkatenacija { $$ = $1; }
+    | Plus { $$ = $1; }
+    | Minus { $$ = $1; }
+    | Puta { $$ = $1; }
+    | Podeljeno { $$ = $1; }
+    | Modul { $$ = $1; }
     ;
 
 BoolAnd : Izraz T_BOOLEAN_AND Izraz { $$ = new php::BoolAnd($1, $2, @2, $3); release($2); } ;
@@ -1064,17 +1070,17 @@ Podeljeno : Izraz T_SLASH Izraz { $$ = new php::Podeljeno($1, $2, @2, $3); relea
 Modul : Izraz T_PERCENT Izraz { $$ = new php::Modul($1, $2, @2, $3); release($2); } ;
 
 LogickiIzraz
-    : Identicno { $$ = new php::LogickiIzraz($1); }
-    | Neidenticno { $$ = new php::LogickiIzraz($1); }
-    | Jednako { $$ = new php::LogickiIzraz($1); }
-    | Nejednako { $$ = new php::LogickiIzraz($1); }
-    | Manje { $$ = new php::LogickiIzraz($1); }
-    | ManjeJednako { $$ = new php::LogickiIzraz($1); }
-    | Vece { $$ = new php::LogickiIzraz($1); }
-    | VeceJednako { $$ = new php::LogickiIzraz($1); }
-    | Instanca { $$ = new php::LogickiIzraz($1); }
-    | IsSet { $$ = new php::LogickiIzraz($1); }
-    | IsEmpty { $$ = new php::LogickiIzraz($1); }
+    : Identicno { $$ = $1; }
+    | Neidenticno { $$ = $1; }
+    | Jednako { $$ = $1; }
+    | Nejednako { $$ = $1; }
+    | Manje { $$ = $1; }
+    | ManjeJednako { $$ = $1; }
+    | Vece { $$ = $1; }
+    | VeceJednako { $$ = $1; }
+    | Instanca { $$ = $1; }
+    | IsSet { $$ = $1; }
+    | IsEmpty { $$ = $1; }
     ;
 
 Identicno
@@ -1160,11 +1166,11 @@ NaredbaEval
     ;
 
 InternaFunkcija
-    : Include { $$ = new php::InternaFunkcija($1); }
-    | Require { $$ = new php::InternaFunkcija($1); }
-    | IncludeOnce { $$ = new php::InternaFunkcija($1); }
-    | RequireOnce { $$ = new php::InternaFunkcija($1); }
-    | Print { $$ = new php::InternaFunkcija($1); }
+    : Include { $$ = $1; }
+    | Require { $$ = $1; }
+    | IncludeOnce { $$ = $1; }
+    | RequireOnce { $$ = $1; }
+    | Print { $$ = $1; }
     ;
 
 Include : T_INCLUDE Izraz { $$ = new php::Include($1, @1, $2); release($1); } ;
@@ -1174,13 +1180,13 @@ RequireOnce : T_REQUIRE_ONCE Izraz { $$ = new php::RequireOnce($1, @1, $2); rele
 Print : T_PRINT Izraz { $$ = new php::Print($1, @1, $2); release($1); } ;
 
 CastNaredba
-    : IntCast { $$ = new php::CastNaredba($1); }
-    | DoubleCast { $$ = new php::CastNaredba($1); }
-    | StringCast { $$ = new php::CastNaredba($1); }
-    | ArrayCast { $$ = new php::CastNaredba($1); }
-    | ObjectCast { $$ = new php::CastNaredba($1); }
-    | BoolCast { $$ = new php::CastNaredba($1); }
-    | UnsetCast { $$ = new php::CastNaredba($1); }
+    : IntCast { $$ = $1; }
+    | DoubleCast { $$ = $1; }
+    | StringCast { $$ = $1; }
+    | ArrayCast { $$ = $1; }
+    | ObjectCast { $$ = $1; }
+    | BoolCast { $$ = $1; }
+    | UnsetCast { $$ = $1; }
     ;
 
 /* A cast binds like the other unary operators. */
@@ -1270,11 +1276,11 @@ MutavaNaredba
     ;
 
 Skalar
-    : Konstanta { $$ = new php::Skalar($1); }
-    | KlasnaKonstanta { $$ = new php::Skalar($1); }
-    | ObicanSkalar { $$ = new php::Skalar($1); }
-    | DqString { $$ = new php::Skalar($1); }
-    | HereDoc { $$ = new php::Skalar($1); }
+    : Konstanta { $$ = $1; }
+    | KlasnaKonstanta { $$ = $1; }
+    | ObicanSkalar { $$ = $1; }
+    | DqString { $$ = $1; }
+    | HereDoc { $$ = $1; }
     ;
 
 DqString
@@ -1464,8 +1470,8 @@ ListaDolara
     ;
 
 OsnovnaPromenljiva
-    : NeobjektnaPromenljiva { $$ = new php::OsnovnaPromenljiva($1); }
-    | StatickiClan { $$ = new php::OsnovnaPromenljiva($1); }
+    : NeobjektnaPromenljiva { $$ = $1; }  // every parent adopts it at once: no wrapper
+    | StatickiClan { $$ = $1; }
     ;
 
 StatickiClan

@@ -37,6 +37,14 @@ struct NameRecordLess {
     bool operator()(const NameRecord& a, const NameRecord& b) const;
 };
 
-using NameSet = std::set<NameRecord, NameRecordLess, PoolAllocator<NameRecord>>;
+// The sets themselves come from the node pool too: about one node in six
+// creates one during the check, and the general heap cost more than the
+// records they hold.
+class NameSet : public std::set<NameRecord, NameRecordLess, PoolAllocator<NameRecord>> {
+public:
+    using std::set<NameRecord, NameRecordLess, PoolAllocator<NameRecord>>::set;
+    static void* operator new(std::size_t size) { return allocateNode(size); }
+    static void operator delete(void* p, std::size_t size) noexcept { releaseNode(p, size); }
+};
 
 }  // namespace php

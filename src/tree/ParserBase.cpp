@@ -103,6 +103,34 @@ void ParserBase::addExitNodes(const NodeSet* nodes) {
 namespace {
 bool mayBeFunctionBody(int k) { return k == 0 || k == 39 || k == 32; }
 bool mayBeRoot(int k) { return k == 0 || k == 172; }
+
+// The root, told by its kind (no class derives from Start).
+Start* asRoot(ParserBase* n) {
+    const int k = n->kind();
+    if (k == 172) return static_cast<Start*>(n);
+    return k == 0 ? dynamic_cast<Start*>(n) : nullptr;
+}
+
+// The function-body mix-in of a function declaration or method definition.
+// Reaching it from the node base is a cross-cast, which dynamic_cast does by
+// a full search of the class graph (a tenth of a microsecond, and the scope
+// walks ask hundreds of thousands of times). Neither class has subclasses
+// or virtual bases, so the mix-in lies at a fixed offset in each: it is
+// found once by dynamic_cast and then added.
+UtilFunkcija* asFunctionBody(ParserBase* n) {
+    const int k = n->kind();
+    if (k != 39 && k != 32) return k == 0 ? dynamic_cast<UtilFunkcija*>(n) : nullptr;
+    static std::ptrdiff_t offset[2];
+    static bool known[2];
+    const int i = k == 39 ? 0 : 1;
+    if (!known[i]) {
+        UtilFunkcija* body = dynamic_cast<UtilFunkcija*>(n);
+        if (!body) return nullptr;
+        offset[i] = reinterpret_cast<char*>(body) - reinterpret_cast<char*>(n);
+        known[i] = true;
+    }
+    return reinterpret_cast<UtilFunkcija*>(reinterpret_cast<char*>(n) + offset[i]);
+}
 }  // namespace
 
 bool ParserBase::canOwnScope() const {
@@ -110,7 +138,7 @@ bool ParserBase::canOwnScope() const {
     const int k = kind();
     if (k == 40 || k == 41) return true;
     if (!mayBeFunctionBody(k) && !mayBeRoot(k)) return false;
-    return dynamic_cast<UtilFunkcija*>(self) || dynamic_cast<Start*>(self) || self->declaredClass();
+    return asFunctionBody(self) || asRoot(self) || self->declaredClass();
 }
 
 // Parents are set before anything asks (link sets them top-down), and a node
@@ -141,11 +169,11 @@ ParserBase* ParserBase::scopeAncestor() {
 SymbolTable* ParserBase::enclosingScope() {
     for (ParserBase* n = this; n; n = n->scopeAncestor()) {
         const int kn = n->kind();
-        if (auto* body = mayBeFunctionBody(kn) ? dynamic_cast<UtilFunkcija*>(n) : nullptr) {
+        if (auto* body = mayBeFunctionBody(kn) ? asFunctionBody(n) : nullptr) {
             if (body->function) return body->function->scope;
         } else if (Klasa* k = n->declaredClass()) {
             return k->members;
-        } else if (auto* start = mayBeRoot(kn) ? dynamic_cast<Start*>(n) : nullptr) {
+        } else if (auto* start = mayBeRoot(kn) ? asRoot(n) : nullptr) {
             return runState()->definitionsMode ? globalBuiltinScope() : start->scope;
         }
     }
@@ -157,7 +185,7 @@ Klasa* ParserBase::declaredClass() { return nullptr; }
 SymbolTable* ParserBase::rootScope() {
     ParserBase* n = this;
     while (ParserBase* up = n->scopeAncestor()) n = up;
-    auto* start = dynamic_cast<Start*>(n);
+    auto* start = asRoot(n);
     return start ? start->scope : nullptr;
 }
 
@@ -165,15 +193,16 @@ SymbolTable* ParserBase::rootScope() {
 // class 41): the node base is built before, and without, the node classes.
 ParserBase* ParserBase::enclosingTypeDeclaration() {
     for (ParserBase* n = this; n; n = n->scopeAncestor()) {
-        if (dynamic_cast<Start*>(n)) return nullptr;
-        if (n->kind() == 40 || n->kind() == 41) return n;
+        if (asRoot(n)) return nullptr;
+        const int k = n->kind();
+        if (k == 40 || k == 41) return n;
     }
     return nullptr;
 }
 
 UtilFunkcija* ParserBase::enclosingFunctionBody() {
     for (ParserBase* n = this; n; n = n->scopeAncestor())
-        if (auto* body = dynamic_cast<UtilFunkcija*>(n)) return body;
+        if (auto* body = asFunctionBody(n)) return body;
     return nullptr;
 }
 
@@ -351,6 +380,13 @@ void take(NameSet*& mine, NameSet*& other, ParserBase::Join join) {
 
 bool filled(const NameSet* s) { return s && !s->empty(); }
 
+// Whether the side record holds the one set `field` and nothing else.
+bool holdsOnly(const NodeExtras* x, NameSet* NodeExtras::*field) {
+    return !x->lookupSkip && (field == &NodeExtras::definitions || !x->definitions) &&
+           (field == &NodeExtras::usedNames || !x->usedNames) &&
+           (field == &NodeExtras::pendingUses || !x->pendingUses);
+}
+
 }  // namespace
 
 // Called from outside the folds the set may be anyone's definitions, so a set
@@ -403,9 +439,22 @@ void ParserBase::foldSet(SetField mine, ParserBase* child, SetField theirs, bool
         return;
     }
     if (!childSet) return;  // a union with nothing
+    const bool consuming = consumesChildSets();
+    if (!extras_ && consuming && holdsOnly(from, theirs)) {
+        // The child's side record would be given back as soon as its one set
+        // moved into a fresh record here: the record itself moves instead.
+        extras_ = from;
+        child->extras_ = nullptr;
+        if (mine != theirs) {
+            from->*mine = childSet;
+            from->*theirs = nullptr;
+        }
+        if (mine == &NodeExtras::definitions && filled(childSet)) definitionsAppeared();
+        return;
+    }
     NameSet*& target = extras().*mine;
     const bool had = filled(target);
-    if (consumesChildSets())
+    if (consuming)
         take(target, from->*theirs, join);
     else
         unite(target, childSet, join);
@@ -610,16 +659,44 @@ void ParserBase::checkAndAbsorb(ParserBase* child) {
     absorbChild(child, true, true, true);
 }
 
+namespace {
+
+// The children lists of nested linkChildren and checkChildren calls share one
+// buffer, each above its caller's part, instead of a vector per call. Read by
+// index: the buffer may move while a nested call grows it.
+class ChildList {
+public:
+    explicit ChildList(ParserBase* node) : buffer_(buffer()), base_(buffer_.size()) {
+        node->collectChildren(buffer_);
+        end_ = buffer_.size();
+    }
+    ~ChildList() { buffer_.resize(base_); }
+    ChildList(const ChildList&) = delete;
+    ChildList& operator=(const ChildList&) = delete;
+    size_t begin() const { return base_; }
+    size_t end() const { return end_; }
+    ParserBase* operator[](size_t i) const { return buffer_[i]; }
+
+private:
+    static std::vector<ParserBase*>& buffer() {
+        static std::vector<ParserBase*> shared;
+        return shared;
+    }
+    std::vector<ParserBase*>& buffer_;
+    size_t base_;
+    size_t end_;
+};
+
+}  // namespace
+
 void ParserBase::linkChildren() {
-    std::vector<ParserBase*> children;
-    collectChildren(children);
-    for (ParserBase* c : children) linkChild(c);
+    const ChildList children(this);
+    for (size_t i = children.begin(); i < children.end(); ++i) linkChild(children[i]);
 }
 
 void ParserBase::checkChildren() {
-    std::vector<ParserBase*> children;
-    collectChildren(children);
-    for (ParserBase* c : children) checkAndAbsorb(c);
+    const ChildList children(this);
+    for (size_t i = children.begin(); i < children.end(); ++i) checkAndAbsorb(children[i]);
 }
 
 void ParserBase::removeNulls(std::vector<ParserBase*>& items) {

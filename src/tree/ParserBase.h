@@ -254,8 +254,8 @@ protected:
     // O(n) and never nests. False when `previous` is not such a list.
     template <class List>
     static bool takeOverItems(List& self, ParserBase* previous) {
-        auto* same = dynamic_cast<List*>(previous);
-        if (!same) return false;
+        if (!previous || previous->kind() != List::Kind) return false;
+        auto* same = static_cast<List*>(previous);
         self.items = std::move(same->items);
         same->items.clear();
         self.location = same->location;

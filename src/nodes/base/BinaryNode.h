@@ -38,8 +38,12 @@ protected:
     virtual void applyInto(Value& acc, const Value& r) const { acc = apply(acc, r); }
     virtual ResultRule resultRule() const = 0;
 
+public:
+    // Whether a node of this kind is one of the operators built on this base.
+    static bool isBinaryKind(int kind);
+
 private:
-    void leftSpine(std::vector<BinaryNode*>& spine);
+    class Spine;
     Type* resultType() const;
     Value compute(bool statically);
 };

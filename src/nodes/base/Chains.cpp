@@ -6,8 +6,10 @@
 namespace php::chains {
 
 ParserBase* firstOperand(ParserBase* node) {
-    if (auto* b = dynamic_cast<BinaryNode*>(node)) return b->left;
-    if (auto* u = dynamic_cast<UpitnikOperator*>(node)) return u->condition;
+    if (!node) return nullptr;
+    const int k = node->kind();
+    if (BinaryNode::isBinaryKind(k)) return static_cast<BinaryNode*>(node)->left;
+    if (k == UpitnikOperator::Kind) return static_cast<UpitnikOperator*>(node)->condition;
     return nullptr;
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "model/Funkcija.h"
 #include "model/Klasa.h"
 #include "model/SymbolTable.h"
@@ -114,4 +117,26 @@ TEST(SymbolTable, ConstantLookupExactThenLowerCased) {
 TEST(SymbolTable, GlobalBuiltinScopeIsOneTable) {
     EXPECT_NE(globalBuiltinScope(), nullptr);
     EXPECT_EQ(globalBuiltinScope(), globalBuiltinScope());
+}
+
+// The maps' own order must be std::string's (reports list names in map
+// order), and a folded lookup must compare as its lower-cased copy would.
+TEST(SymbolTable, NameOrderIsStringOrderAndFoldsOnlyAsciiLetters) {
+    const std::vector<std::string> names = {"", "a", "A", "ab", "aB", "abc", "b", "Z", "z", "_x",
+                                            "x1", "X10", "\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89", "@", "[", "`",
+                                            "{", "\x7f", "\xff"};
+    const NameOrder order;
+    for (const std::string& a : names) {
+        for (const std::string& b : names) {
+            SCOPED_TRACE("'" + a + "' vs '" + b + "'");
+            EXPECT_EQ(order(a, b), a < b);
+            EXPECT_EQ(order(a, FoldedName{b}), a < toLower(b));
+            EXPECT_EQ(order(FoldedName{a}, b), toLower(a) < b);
+        }
+    }
+    SymbolTable t;
+    Klasa k("a.php", 2, "\xc3\x89tat");
+    t.addClass("\xc3\x89tat", &k);
+    EXPECT_EQ(t.findClass("\xc3\x89TAT"), &k);
+    EXPECT_EQ(t.findClass("\xc3\xa9tat"), nullptr);  // only ASCII letters fold
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "diagnostics/Greska.h"
 #include "diagnostics/NepoznataKlasa.h"
@@ -53,6 +54,8 @@
 #include "nodes/UpitnikOperator.h"
 #include "nodes/Vece.h"
 #include "nodes/VeceJednako.h"
+#include "nodes/base/BinaryNode.h"
+#include "nodes/base/Chains.h"
 #include "tree/FlowState.h"
 #include "expr_probe.h"
 
@@ -120,9 +123,15 @@ TEST(ExprFamilies, EachBinaryOperatorAppliesItsOperationAndTypeRule) {
         {">=", binary<VeceJednako>, "1", "2", booleanType(), "boolean "},
         {".", binary<Konkatenacija>, "1", "2.5", stringType(), "string 12.5"},
     };
+    std::set<int> kinds;
     for (const BinaryRow& row : rows) {
         SCOPED_TRACE(row.name);
         std::unique_ptr<ParserBase> node(row.make(lit(row.left), lit(row.right)));
+        // The passes tell chain links by kind: every operator must be one.
+        kinds.insert(node->kind());
+        ParserBase* left = static_cast<BinaryNode*>(node.get())->left;
+        ASSERT_NE(left, nullptr);
+        EXPECT_EQ(chains::firstOperand(node.get()), left);
         node->fileName = "f.php";
         node->link();
         EXPECT_EQ(node->staticType, row.staticType);
@@ -135,6 +144,16 @@ TEST(ExprFamilies, EachBinaryOperatorAppliesItsOperationAndTypeRule) {
         EXPECT_EQ(half->staticType, nullptr);
         EXPECT_EQ(shown(half->evaluate()), "unknown");
     }
+    // No other kind passes for an operator: that cast would be unchecked.
+    int binaryKinds = 0;
+    for (int k = -1; k < 300; ++k) binaryKinds += BinaryNode::isBinaryKind(k) ? 1 : 0;
+    EXPECT_EQ(kinds.size(), 24u);
+    EXPECT_EQ(binaryKinds, 24);
+    ObicanSkalar* condition = lit("1");
+    UpitnikOperator conditional(condition, "?", at(1), lit("2"), ":", at(1), lit("3"));
+    EXPECT_EQ(chains::firstOperand(&conditional), condition);
+    std::unique_ptr<ParserBase> scalar(lit("1"));
+    EXPECT_EQ(chains::firstOperand(scalar.get()), nullptr);
 }
 
 struct UnaryRow {

@@ -130,6 +130,29 @@ TEST(NodeExtrasRecord, HeldOnlyWhileANodeHasSomethingInIt) {
         kept.unionDefinitions(nullptr);
         kept.unionUsedNames(nullptr);
         EXPECT_EQ(kept.extrasIfAny(), nullptr);
+
+        // A record holding one set and nothing else moves up whole, its set
+        // into the parent's field; the child is left without one.
+        Node up, down;
+        down.addPendingUse(var(&s, "r"));
+        const NameSet* moved = down.pendingUses();
+        up.foldUses(&down);
+        EXPECT_EQ(down.extrasIfAny(), nullptr);
+        EXPECT_EQ(up.usedNames(), moved);
+        EXPECT_EQ(up.pendingUses(), nullptr);
+        EXPECT_EQ(up.definitions(), nullptr);
+        // One that also remembers a lookup run stays with its node.
+        Node top, marked;
+        marked.addPendingUse(var(&s, "m"));
+        marked.extras().lookupSkip = &top;
+        top.foldUses(&marked);
+        ASSERT_NE(marked.extrasIfAny(), nullptr);
+        EXPECT_EQ(marked.extrasIfAny()->lookupSkip, &top);
+        EXPECT_EQ(marked.pendingUses(), nullptr);
+        ASSERT_NE(top.usedNames(), nullptr);
+        EXPECT_EQ(top.usedNames()->size(), 1u);
+        EXPECT_NE(top.extrasIfAny(), marked.extrasIfAny());
+
         for (Greska* g : semanticList()) delete g;
         semanticList().clear();
     }
