@@ -73,8 +73,8 @@ char* mapChunk(std::size_t size, bool huge) {
 // works in the current one, so those faults are taken on another processor
 // (with huge pages where the pool asks for them at all). One
 // chunk is kept ready: the analysis fills a chunk in milliseconds, the
-// thread prepares one in well under one. It starts with the first full-size
-// chunk, so a small file never starts it.
+// thread prepares one in well under one. It starts with the second
+// full-size chunk, so a file of up to a few hundred kilobytes never starts it.
 class ChunkPrefetcher {
 public:
     static ChunkPrefetcher& instance() {
@@ -141,7 +141,10 @@ char* newChunk(std::size_t& size) {
         if (!p) throw std::bad_alloc();
         return static_cast<char*>(p);
     }
-    if (char* prepared = ChunkPrefetcher::instance().take()) return prepared;
+    // From the second full-size chunk on: a file that fits in the first
+    // never pays for a prepared chunk it would not use.
+    if (chunksMade > 2)
+        if (char* prepared = ChunkPrefetcher::instance().take()) return prepared;
     // Only the first HugeChunks chunks (128 MiB) that this thread maps itself:
     // on a virtual machine a huge page at times costs far more system time
     // than its 512 small faults (the host must back it anew), and past that
