@@ -102,7 +102,7 @@ void IndeksniPristup::computeFlow() {
         size_t n = 0;
         states[n++] = variable ? variable->flowState() : nullptr;
         for (ParserBase* item : items) states[n++] = item ? item->flowState() : nullptr;
-        if (mergeLoneStates(states, n)) return;
+        if (mergeLoneStates(states, n, true)) return;
     }
     flow = variable && variable->flowState() ? variable->flowState() : new FlowState();
     for (ParserBase* item : items)

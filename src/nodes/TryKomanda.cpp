@@ -47,7 +47,8 @@ void TryKomanda::computeFlow() {
     if (!catches) return;
     const FlowSet leaves = flow->leafSet();
     // A body of one state is its own first state and leaf: nothing to skip.
-    if (!flow->successors.empty()) flow->attach(new FlowState(this));
+    // A lone state that stands for a chain is a longer body.
+    if (!flow->successors.empty() || flow->standsForChain) flow->attach(new FlowState(this));
     std::vector<ParserBase*> items;
     catches->collectChildren(items);
     for (ParserBase* c : items) {

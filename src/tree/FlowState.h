@@ -98,7 +98,8 @@ public:
     // A graph of this state alone, open, that nothing leads to and that
     // remembers no leaves. Appending a state to such a graph leaves only the
     // appended state as a leaf, so the state can be given the appended
-    // state's owner instead: the same leaves, with no edge and no leaf sets.
+    // state's owner instead: the same leaves, with no edge and no leaf sets
+    // (it is then marked as standing for a chain).
     bool standsAlone() const { return successors.empty() && !closed && !attached && !leafCache; }
 
     // Makes s a direct successor; false when this state is closed.
@@ -133,6 +134,10 @@ public:
     bool closed = false;
     bool dismantled = false;
     bool attached = false;
+    // A lone state kept in place of a chain of states (see standsAlone): it
+    // is the chain's first state as well as its last, which a step that
+    // tells a graph of one state from a longer one must know.
+    bool standsForChain = false;
 
 private:
     FlowLeafCache* leafCache = nullptr;

@@ -590,12 +590,13 @@ void ParserBase::adoptFlow(ParserBase* child) {
     flow = child->flowState();
     if (flow->standsAlone()) {
         flow->owner = this;
+        flow->standsForChain = true;
         return;
     }
     offerOrDestroy(flow, new FlowState(this));
 }
 
-bool ParserBase::mergeLoneStates(FlowState* const* states, size_t count) {
+bool ParserBase::mergeLoneStates(FlowState* const* states, size_t count, bool startsEmpty) {
     FlowState* keep = nullptr;
     for (size_t i = 0; i < count; ++i) {
         FlowState* s = states[i];
@@ -607,6 +608,8 @@ bool ParserBase::mergeLoneStates(FlowState* const* states, size_t count) {
         if (states[i] && states[i] != keep) delete states[i];
     flow = keep ? keep : new FlowState();
     flow->owner = this;
+    // More than this node's own state: a chain, however short.
+    flow->standsForChain = keep || startsEmpty;
     return true;
 }
 
@@ -615,7 +618,7 @@ void ParserBase::combineFlow(ParserBase* first, ParserBase* second) {
     FlowState* b = second ? second->flowState() : nullptr;
     if (a != b) {
         FlowState* both[] = {a, b};
-        if (mergeLoneStates(both, 2)) return;
+        if (mergeLoneStates(both, 2, true)) return;
     }
     flow = a ? a : new FlowState();
     if (b) offerOrDestroy(flow, b);
@@ -631,7 +634,7 @@ void ParserBase::sequenceFlow(const std::vector<ParserBase*>& items) {
         states = many.data();
     }
     for (size_t i = 0; i < items.size(); ++i) states[i] = items[i] ? items[i]->flowState() : nullptr;
-    if (!mergeLoneStates(states, items.size())) chainItemFlows(items);
+    if (!mergeLoneStates(states, items.size(), false)) chainItemFlows(items);
 }
 
 void ParserBase::chainItemFlows(const std::vector<ParserBase*>& items) {

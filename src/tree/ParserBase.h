@@ -217,8 +217,9 @@ public:
     // When each of `states` (null: absent) stands alone, keeps the first
     // present as this node's only state and frees the others: the graph of
     // the states in sequence followed by this node's own would have that one
-    // leaf. False, changing nothing, otherwise.
-    bool mergeLoneStates(FlowState* const* states, size_t count);
+    // leaf. `startsEmpty`: that graph would begin with an empty state even
+    // when no state is present. False, changing nothing, otherwise.
+    bool mergeLoneStates(FlowState* const* states, size_t count, bool startsEmpty);
     // sequenceFlow for a list whose items' graphs the parent reads again
     // (switch cases, catches): every item keeps its own states.
     void chainItemFlows(const std::vector<ParserBase*>& items);
