@@ -329,13 +329,29 @@ TEST(FlowHelpers, BuildGraphsFromChildren) {
         EXPECT_TRUE(child.flow->successors.empty());
         delete child.flow;
 
-        // An open lone child's state becomes the adopting node's own.
+        // An open lone child's state becomes the adopting node's own, marked
+        // as standing for the chain it replaces (a try tells a body of one
+        // state from a longer one).
         FlowNode open, adopter;
         open.seedFlow();
+        EXPECT_FALSE(open.flow->standsForChain);
         adopter.adoptFlow(&open);
         EXPECT_EQ(adopter.flow, open.flow);
         EXPECT_EQ(adopter.flow->owner, &adopter);
+        EXPECT_TRUE(adopter.flow->standsForChain);
         delete adopter.flow;
+
+        // Only the node's own state: no chain. A child's state and the
+        // node's own: a chain.
+        FlowNode alone, only, withOne;
+        alone.sequenceFlow({nullptr});
+        EXPECT_FALSE(alone.flow->standsForChain);
+        only.seedFlow();
+        withOne.combineFlow(&only, nullptr);
+        EXPECT_EQ(withOne.flow, only.flow);
+        EXPECT_TRUE(withOne.flow->standsForChain);
+        delete alone.flow;
+        delete withOne.flow;
 
         // combineFlow with no first child starts from an empty state, then
         // the second child's graph, then the node's own state, which a
