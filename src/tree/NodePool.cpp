@@ -71,10 +71,10 @@ char* mapChunk(std::size_t size, bool huge) {
 // 4 KiB first touched: on a large file that is a fifth of the run. A thread
 // of the pool's own maps the next chunk and touches it while the analysis
 // works in the current one, so those faults are taken on another processor
-// (with huge pages where the pool asks for them at all). One
-// chunk is kept ready: the analysis fills a chunk in milliseconds, the
-// thread prepares one in well under one. It starts with the second
-// full-size chunk, so a file of up to a few hundred kilobytes never starts it.
+// (with huge pages where the pool asks for them at all). One chunk is kept
+// ready: the analysis fills a chunk in milliseconds, the thread prepares one
+// in well under one. It starts with the second full-size chunk, so a file of
+// up to a few hundred kilobytes never starts it.
 class ChunkPrefetcher {
 public:
     static ChunkPrefetcher& instance() {
@@ -112,9 +112,9 @@ public:
 private:
     void run() {
         // Huge pages only where asking cannot stall either: compaction would
-        // cost no waiting here, but processor time a second run beside this
-        // one (the whole-tree runner runs one per processor) would miss.
-        // The same limit as for chunks mapped where they are needed (below).
+        // cost no waiting here, but processor time that a second run beside
+        // this one (the whole-tree runner runs one per processor) would miss;
+        // and the same limit as for chunks mapped where they are needed.
         const bool wanted = hugePagesWanted();
         for (std::size_t prepared = 0;; ++prepared) {
             const bool huge = wanted && prepared < HugeChunks;
