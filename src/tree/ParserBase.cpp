@@ -583,16 +583,13 @@ static void offerOrDestroy(FlowState* graph, FlowState* s) {
 // children's flow pointers are not read once their parent has its flow,
 // except the items of the lists that chainItemFlows builds.
 void ParserBase::adoptFlow(ParserBase* child) {
-    if (!child || !child->flowState()) {
+    FlowState* graph = child ? child->flowState() : nullptr;
+    if (!graph) {
         seedFlow();
         return;
     }
-    flow = child->flowState();
-    if (flow->standsAlone()) {
-        flow->owner = this;
-        flow->standsForChain = true;
-        return;
-    }
+    if (mergeLoneStates(&graph, 1, true)) return;
+    flow = graph;
     offerOrDestroy(flow, new FlowState(this));
 }
 
